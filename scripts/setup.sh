@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages) when missing, then configures and builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make libgtest-dev qt6-base-dev libgl-dev xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing ${missing[*]} ..."
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$(nproc)"
