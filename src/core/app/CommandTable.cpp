@@ -151,6 +151,8 @@ CommandTable::CommandTable() {
   for (const Entry& e : kCommands)
     commands_.push_back(Command{e.id, e.menu, e.text, e.accelerator, e.kind, {}});
   for (const char* id : kToolBar) toolBar_.emplace_back(id);
+  for (Command& c : commands_)
+    if (c.kind == CommandKind::NoEffect) c.operation = [](AppContext&) {};
   bindDocumentCommands(*this);
   bindParamsCommands(*this);
   bindViewCommands(*this);

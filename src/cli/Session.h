@@ -1,0 +1,40 @@
+// Session: one headless program instance: a document, its view (initial update done), the
+// scripted Ui, a map canvas and the seams, as the desktop application would hold them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/Clock.h"
+#include "app/Paths.h"
+#include "app/Random.h"
+#include "app/ScriptedUi.h"
+#include "document/CSkyrigDoc.h"
+#include "view/CSkyrigView.h"
+
+namespace skyrig::cli {
+
+struct Session {
+  explicit Session(const std::string& root);
+
+  std::unique_ptr<CSkyrigDoc> doc;
+  std::unique_ptr<CSkyrigView> view;
+  ScriptedUi ui;
+  std::unique_ptr<Canvas> canvas;
+  Paths paths;
+  SystemClock clock;
+  Random random;
+  AppContext app;
+};
+
+// Parses "--root DIR" from argv[first..]; returns the remaining positional arguments.
+struct CommonOptions {
+  std::string root = ".";
+  std::vector<std::string> positional;
+  std::string error;
+};
+CommonOptions parseCommonOptions(int argc, char** argv, int first);
+
+}  // namespace skyrig::cli

@@ -1,0 +1,30 @@
+// skyrig-cli summary [--root DIR]: loads the five layers and the landings file from their
+// default paths and prints the project summary.
+#include <cstdio>
+#include <iostream>
+
+#include "Session.h"
+#include "Subcommands.h"
+#include "app/CommandTable.h"
+
+namespace skyrig::cli {
+
+int runSummaryCommand(int argc, char** argv) {
+  const CommonOptions options = parseCommonOptions(argc, argv, 2);
+  if (!options.error.empty() || !options.positional.empty()) {
+    std::fprintf(stderr, "usage: skyrig-cli summary [--root DIR]\n");
+    return 2;
+  }
+  Session session(options.root);
+  session.ui.echo = [](const std::string& line) { std::cout << line << '\n'; };
+  for (const char* id : {"FileOpenDtm", "FileOpenVolume", "FileOpenStreams", "FileOpenRoads",
+                         "BoundaryByFile", "LandingsOpen"}) {
+    if (!runCommand(id, session.app)) {
+      std::fprintf(stderr, "skyrig-cli: command %s is not available in this build\n", id);
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace skyrig::cli
