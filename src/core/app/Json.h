@@ -1,0 +1,32 @@
+// A small JSON reader for the project file: values keep their kind and the text position of
+// their start, so errors can name the line.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skyrig {
+
+struct JsonValue {
+  enum class Kind { Null, Bool, Number, String, Array, Object };
+  Kind kind = Kind::Null;
+  bool boolean = false;
+  double number = 0.0;
+  bool isInteger = false;  // written without fraction or exponent
+  std::string text;
+  std::vector<JsonValue> items;
+  std::vector<std::pair<std::string, JsonValue>> members;  // in file order
+  int line = 1;
+
+  const JsonValue* member(std::string_view key) const;
+};
+
+std::string_view jsonKindName(JsonValue::Kind kind);
+
+// Parses a whole document; false with "line N: what" in `error` on bad JSON.
+bool parseJson(std::string_view text, JsonValue& out, std::string& error);
+
+}  // namespace skyrig

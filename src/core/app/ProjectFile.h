@@ -1,0 +1,47 @@
+// The project file "skyrig.json" of a project folder: workspace root and input paths,
+// parameter overrides by field name, timber exits by cell, and which runs to make.
+// Every key is checked; an error names the key path and nothing is applied.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/Records.h"
+#include "params/CableSystemParams.h"
+#include "params/RoadCostParams.h"
+
+namespace skyrig {
+
+struct CSkyrigDoc;
+struct CSkyrigView;
+
+struct ProjectSettings {
+  std::filesystem::path workspaceRoot;                  // absolute once read
+  std::map<std::string, std::string> paths;             // dtmPath ... resultFilePath
+  std::map<int, std::map<std::string, double>> cableSystemValues;  // system -> field -> value
+  std::map<int, std::string> cableSystemNames;
+  std::map<std::string, double> roadCostValues;         // scalar fields
+  std::map<std::string, std::array<float, 7>> roadCostClasses;  // the two multiplier rows
+  std::map<int, float> landingConstructionCosts;
+  std::vector<CellPoint> timberExits;                   // (col, row)
+  bool runSeparate = true;
+  bool runAllAtOnce = false;
+};
+
+// Reads PROJECT_DIR/skyrig.json; a missing file gives the defaults. False with a message
+// naming the key path (e.g. "cableSystems.2.maxIntSupports: ...") on any fault.
+bool readProjectFile(const std::filesystem::path& projectDir, ProjectSettings& settings,
+                     std::string& error);
+
+// Parses the text of a project file (projectDir resolves a relative workspace root).
+bool parseProjectFile(const std::string& text, const std::filesystem::path& projectDir,
+                      ProjectSettings& settings, std::string& error);
+
+// Applies the overrides to a document whose view's initial update has run.
+void applyProjectSettings(const ProjectSettings& settings, CSkyrigDoc& doc, CSkyrigView& view);
+
+}  // namespace skyrig
