@@ -26,6 +26,8 @@ class FormModel {
 
   virtual std::string title() const = 0;
   virtual std::vector<FormField> fields() const = 0;
+  // Explanatory text the form shows beside its fields; may be empty.
+  virtual std::string note() const { return {}; }
   virtual std::string fieldText(const std::string& label) const = 0;
 
   // The edit event of one field: the user typed, ticked or chose `text`. Validation messages
