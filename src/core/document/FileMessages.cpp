@@ -1,0 +1,18 @@
+#include "document/FileMessages.h"
+
+#include <string>
+
+#include "app/Paths.h"
+#include "app/Ui.h"
+
+namespace skyrig {
+
+void reportUnableToOpen(Ui& ui) { ui.message(kUnableToOpenFile, MessageIcon::Exclamation); }
+
+void reportFileProblem(Ui& ui, const Paths& paths, std::string_view systemPath,
+                       std::string_view what) {
+  ui.message(paths.displayName(systemPath) + ": " + std::string(what) + ".",
+             MessageIcon::Exclamation);
+}
+
+}  // namespace skyrig

@@ -1,0 +1,107 @@
+#include "document/OpenDtm.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "document/CSkyrigDoc.h"
+#include "document/FileMessages.h"
+#include "document/RasterFile.h"
+#include "document/WholeFile.h"
+
+namespace skyrig {
+
+namespace {
+
+void resetElevationExtremes(CSkyrigDoc& doc) {
+  doc.maxElevation = -9999;
+  doc.minElevation = 9999;
+}
+
+void resetUnitBoxAndStreams(CSkyrigDoc& doc) {
+  doc.unitBox = {1, 1, doc.ncols, doc.nrows};
+  doc.streamGrid.fill(0);
+  doc.streamBufferGrid.fill(0);
+}
+
+bool fitsInt32(std::int64_t v) {
+  return v >= std::numeric_limits<std::int32_t>::min() &&
+         v <= std::numeric_limits<std::int32_t>::max();
+}
+
+// True when v truncated toward zero is a 32-bit integer (false for NaN and infinities).
+bool truncatesToInt32(float v) { return v >= -2147483648.0f && v < 2147483648.0f; }
+
+// Checks the header and the values; returns what is wrong, or an empty string.
+std::string checkDtm(const RasterHeader& header, const std::vector<float>& values) {
+  if (header.ncols > kMaxGridCells || header.nrows > kMaxGridCells)
+    return "the grid has " + std::to_string(header.ncols) + " columns and " +
+           std::to_string(header.nrows) + " rows; at most " + std::to_string(kMaxGridCells) +
+           " of each fit";
+  if (header.cellSize < 1)
+    return "the cell size is " + std::to_string(header.cellSize) + " m; it must be at least 1 m";
+  if (!fitsInt32(header.columnX(header.ncols)) || !fitsInt32(header.rowY(1)))
+    return "the cell coordinates do not fit 32 bits";
+  for (std::size_t i = 0; i < values.size(); ++i)
+    if (!truncatesToInt32(values[i]))
+      return "value " + std::to_string(i + 1) + " (row " + std::to_string(i / header.ncols + 1) +
+             ", column " + std::to_string(i % header.ncols + 1) + ") is not an elevation";
+  return {};
+}
+
+void commitDtm(CSkyrigDoc& doc, const RasterHeader& header, const std::vector<float>& values) {
+  resetElevationExtremes(doc);
+  doc.ncols = header.ncols;
+  doc.nrows = header.nrows;
+  doc.xll = header.xll;
+  doc.yll = header.yll;
+  doc.cellSize = header.cellSize;
+  doc.xMax = doc.xll + doc.cellSize * (doc.ncols - 1);
+  doc.yMax = doc.yll + doc.cellSize * (doc.nrows - 1);
+  const float* v = values.data();
+  for (int r = 1; r <= doc.nrows; ++r) {
+    const std::int32_t y = cellY(doc, r);
+    for (int c = 1; c <= doc.ncols; ++c, ++v) {
+      const auto z = static_cast<std::int32_t>(*v);
+      doc.dtm(c, r) = {cellX(doc, c), y, z};
+      // The file value is compared with the stored whole-metre extremes.
+      if (*v > static_cast<float>(doc.maxElevation)) doc.maxElevation = z;
+      if (*v < static_cast<float>(doc.minElevation) && *v >= 0.0f) doc.minElevation = z;
+    }
+  }
+}
+
+}  // namespace
+
+void openDtm(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
+  const std::string path = doc.paths.dtmPath;
+  std::string bytes;
+  const WholeFileResult read =
+      path.empty() ? WholeFileResult::CannotOpen : readWholeFile(paths, path, bytes);
+  if (read == WholeFileResult::ReadFailed) {
+    reportFileProblem(ui, paths, path, "the file could not be read to its end");
+    return;
+  }
+  if (read == WholeFileResult::CannotOpen) {
+    if (!path.empty()) reportUnableToOpen(ui);
+    resetElevationExtremes(doc);
+    resetUnitBoxAndStreams(doc);
+    return;
+  }
+
+  TextScanner scanner(bytes);
+  RasterHeader header;
+  std::vector<float> values;
+  std::string problem = readRasterHeader(scanner, header);
+  if (problem.empty() && header.ncols <= kMaxGridCells && header.nrows <= kMaxGridCells)
+    problem = readRasterValues(scanner, header, values);
+  if (problem.empty()) problem = checkDtm(header, values);
+  if (!problem.empty()) {
+    reportFileProblem(ui, paths, path, problem);
+    return;
+  }
+  commitDtm(doc, header, values);
+  resetUnitBoxAndStreams(doc);
+}
+
+}  // namespace skyrig

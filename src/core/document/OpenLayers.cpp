@@ -1,0 +1,132 @@
+#include "document/OpenLayers.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/Ui.h"
+#include "document/CSkyrigDoc.h"
+#include "document/FileMessages.h"
+#include "document/LayerAlignment.h"
+#include "document/RasterFile.h"
+#include "document/WholeFile.h"
+
+namespace skyrig {
+
+namespace {
+
+template <typename FileValue>
+struct LayerRaster {
+  RasterHeader header;
+  std::vector<FileValue> values;  // row by row from the north, as in the file
+  LayerOffsets offsets;
+};
+
+enum class LayerLoad {
+  Read,     // read and aligned: ready to copy
+  Stopped,  // empty path, unopenable file or other cell size: nothing to copy
+  Refused   // the file is unusable: the document must stay as it was
+};
+
+template <typename FileValue>
+LayerLoad readLayer(const CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
+                    LayerRaster<FileValue>& layer) {
+  if (path.empty()) return LayerLoad::Stopped;
+  std::string bytes;
+  switch (readWholeFile(paths, path, bytes)) {
+    case WholeFileResult::Ok: break;
+    case WholeFileResult::CannotOpen: reportUnableToOpen(ui); return LayerLoad::Stopped;
+    case WholeFileResult::ReadFailed:
+      reportFileProblem(ui, paths, path, "the file could not be read to its end");
+      return LayerLoad::Refused;
+  }
+  TextScanner scanner(bytes);
+  std::string problem = readRasterHeader(scanner, layer.header);
+  if (problem.empty()) problem = readRasterValues(scanner, layer.header, layer.values);
+  if (!problem.empty()) {
+    reportFileProblem(ui, paths, path, problem);
+    return LayerLoad::Refused;
+  }
+  if (layer.header.cellSize != doc.cellSize) {
+    ui.message("Grid size is different from that of DTM.", MessageIcon::Exclamation);
+    return LayerLoad::Stopped;
+  }
+  const std::optional<LayerOffsets> offsets = alignLayer(doc, layer.header);
+  if (!offsets) {
+    reportFileProblem(ui, paths, path, "the layer does not overlap the DTM");
+    return LayerLoad::Refused;
+  }
+  layer.offsets = *offsets;
+  return LayerLoad::Read;
+}
+
+// Every DTM cell (c, r) := layer cell (c + dc, r + dr), or 0 where the layer does not reach.
+// Cells outside the DTM extent keep their contents.
+template <typename FileValue, typename Cell, typename Convert>
+void copyAligned(const CSkyrigDoc& doc, const LayerRaster<FileValue>& layer, Grid<Cell>& grid,
+                 Convert convert) {
+  const RasterHeader& h = layer.header;
+  for (int c = 1; c <= doc.ncols; ++c) {
+    const std::int64_t layerC = c + layer.offsets.dc;
+    for (int r = 1; r <= doc.nrows; ++r) {
+      const std::int64_t layerR = r + layer.offsets.dr;
+      const bool inside = layerC >= 1 && layerC <= h.ncols && layerR >= 1 && layerR <= h.nrows;
+      grid(c, r) = inside ? convert(layer.values[static_cast<std::size_t>(
+                                (layerR - 1) * h.ncols + (layerC - 1))])
+                          : Cell{0};
+    }
+  }
+}
+
+std::uint16_t markerValue(std::int32_t v) { return v < 0 ? 0 : static_cast<std::uint16_t>(v); }
+
+// Reads a whole-number layer into grid; returns how the load ended.
+LayerLoad openMarkerLayer(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
+                          Grid<std::uint16_t>& grid) {
+  LayerRaster<std::int32_t> layer;
+  const LayerLoad load = readLayer(doc, paths, ui, path, layer);
+  if (load == LayerLoad::Read) copyAligned(doc, layer, grid, markerValue);
+  return load;
+}
+
+}  // namespace
+
+void openVolume(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
+  LayerRaster<float> layer;
+  if (readLayer(doc, paths, ui, doc.paths.volumePath, layer) != LayerLoad::Read) return;
+  // Negative volumes and NaN (no data) become 0.
+  copyAligned(doc, layer, doc.volumeGridOriginal, [](float v) { return v >= 0.0f ? v : 0.0f; });
+  doc.volumeGrid = doc.volumeGridOriginal;
+}
+
+void openStreams(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
+  openMarkerLayer(doc, paths, ui, doc.paths.streamPath, doc.streamGrid);
+}
+
+void openRoads(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
+  openMarkerLayer(doc, paths, ui, doc.paths.roadPath, doc.roadGrid);
+}
+
+void openHarvestUnitByFile(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
+  if (openMarkerLayer(doc, paths, ui, doc.paths.boundaryPath, doc.harvestUnitGrid) !=
+      LayerLoad::Refused)
+    markUnitCells(doc);
+}
+
+void markUnitCells(CSkyrigDoc& doc) {
+  UnitBox box{kGridSlots, kGridSlots, 0, 0};
+  for (int r = 1; r <= doc.nrows; ++r) {
+    for (int c = 1; c <= doc.ncols; ++c) {
+      if (doc.harvestUnitGrid(c, r) == 0) continue;
+      doc.unitCellFlags(c, r) = 1;
+      box.minCol = std::min(box.minCol, c);
+      box.minRow = std::min(box.minRow, r);
+      box.maxCol = std::max(box.maxCol, c);
+      box.maxRow = std::max(box.maxRow, r);
+    }
+  }
+  doc.unitBox = box;
+}
+
+}  // namespace skyrig

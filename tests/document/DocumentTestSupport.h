@@ -1,0 +1,88 @@
+// Shared set-up for the document tests: a scratch workspace folder, raster text in the standard
+// header layout, and a whole-document comparison for "nothing changed" checks.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <tuple>
+
+#include "app/Paths.h"
+#include "app/ScriptedUi.h"
+#include "document/CSkyrigDoc.h"
+
+namespace skyrig::testing {
+
+// A raster file: header values start in column 15, as GIS exports write them.
+inline std::string rasterText(int ncols, int nrows, const std::string& xll,
+                              const std::string& yll, int cellSize, const std::string& values,
+                              const char* lineEnd = "\n") {
+  auto line = [&](const char* label, const std::string& value) {
+    std::string text = label;
+    text.resize(14, ' ');
+    return text + value + lineEnd;
+  };
+  return line("ncols", std::to_string(ncols)) + line("nrows", std::to_string(nrows)) +
+         line("xllcorner", xll) + line("yllcorner", yll) +
+         line("cellsize", std::to_string(cellSize)) + line("NODATA_value", "-9999") + values;
+}
+
+// Every table the document operations may touch (the network and solver tables are not).
+inline auto documentFields(const CSkyrigDoc& d) {
+  return std::tie(d.ncols, d.nrows, d.xll, d.yll, d.minElevation, d.xMax, d.yMax,
+                  d.maxElevation, d.cellSize, d.dtm, d.volumeGrid, d.volumeGridOriginal,
+                  d.streamGrid, d.streamBufferGrid, d.roadGrid, d.harvestUnitGrid,
+                  d.unitCellFlags, d.streamBufferWidth, d.chokerLength, d.contourInterval,
+                  d.contours.tracedMarker, d.unitBox, d.boundaryPoints, d.boundaryPointCount,
+                  d.timberExits, d.timberExitCount, d.landings, d.landingCount,
+                  d.landingAnalysed, d.landingConstructionCost, d.landingSharedTower,
+                  d.cableways, d.cablewayScratch, d.cablewayMinPayload, d.cablewayCycleTime,
+                  d.tailSparHeight, d.profilePayload, d.profileCycleTime, d.cableSystems,
+                  d.currentCableSystem, d.roadCosts, d.paths, d.pickStart, d.pickEnd,
+                  d.pickValid);
+}
+
+inline bool sameDocument(const CSkyrigDoc& a, const CSkyrigDoc& b) {
+  return documentFields(a) == documentFields(b);
+}
+
+// A document, a workspace root in a fresh temporary folder, and a recording Ui.
+class DocumentTest : public ::testing::Test {
+ protected:
+  DocumentTest() {
+    std::random_device seed;
+    root_ = std::filesystem::temp_directory_path() /
+            ("skyrig-doc-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+    std::filesystem::create_directories(root_);
+    paths.setRoot(root_);
+  }
+  ~DocumentTest() override {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+
+  // Writes a file under the workspace root; returns its path as the document stores paths.
+  std::string write(const std::string& name, const std::string& text) {
+    std::ofstream(root_ / name, std::ios::binary) << text;
+    return name;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(root_ / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  std::unique_ptr<CSkyrigDoc> snapshot() const { return std::make_unique<CSkyrigDoc>(*doc); }
+  const std::filesystem::path& root() const { return root_; }
+
+  std::unique_ptr<CSkyrigDoc> doc = makeDocument();
+  Paths paths;
+  ScriptedUi ui;
+
+ private:
+  std::filesystem::path root_;
+};
+
+}  // namespace skyrig::testing
