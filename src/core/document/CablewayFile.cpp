@@ -51,8 +51,7 @@ std::string readRoad(TextScanner& scanner, RoadEntry& road) {
   for (int k = 1; k <= w.pointCount; ++k) {
     if ((result = scanner.readTwoDecimalFloat(road.cycleTime[k])) != ScanResult::Ok ||
         (result = scanner.readTwoDecimalFloat(road.payload[k])) != ScanResult::Ok)
-      return "profile point " + std::to_string(k) + ": " +
-             std::string(describeScanProblem(result));
+      return "profile point " + std::to_string(k) + ": " + std::string(describeScanProblem(result));
   }
   if ((result = scanner.readFloat(road.minPayload)) != ScanResult::Ok)
     return "its minimum payload: " + std::string(describeScanProblem(result));
@@ -126,9 +125,9 @@ void saveCableways(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
       const CablewayRecord& w = doc.cableways[i][j];
       // Slope and intercept with 9 significant digits: two decimals would move the road's
       // line by metres to hundreds of metres.
-      std::fprintf(out, "%d %d %d %d %d %d %.9g %.9g %d %10.2f\n", w.endCol, w.endRow,
-                   w.genEndCol, w.genEndRow, w.pointCount, w.genPointCount,
-                   static_cast<double>(w.slope), static_cast<double>(w.intercept), w.supportCount,
+      std::fprintf(out, "%d %d %d %d %d %d %.9g %.9g %d %10.2f\n", w.endCol, w.endRow, w.genEndCol,
+                   w.genEndRow, w.pointCount, w.genPointCount, static_cast<double>(w.slope),
+                   static_cast<double>(w.intercept), w.supportCount,
                    static_cast<double>(doc.tailSparHeight[i][j]));
       for (int k = 1; k <= w.pointCount; ++k)
         std::fprintf(out, "%10.2f %10.2f", static_cast<double>(doc.profileCycleTime[i][j][k]),
@@ -166,7 +165,8 @@ void openCableways(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
     return;
   }
   if (count < 0 || count > kMaxLandings) {
-    reportFileProblem(ui, paths, path, "it gives " + std::to_string(count) + " landings; 0 to 90 fit");
+    reportFileProblem(ui, paths, path,
+                      "it gives " + std::to_string(count) + " landings; 0 to 90 fit");
     return;
   }
   std::vector<RoadEntry> roads;

@@ -45,8 +45,8 @@ std::string checkSharedTowers(const PerLanding<std::int32_t>& shared, int count)
     int steps = 0;
     for (std::int32_t t = shared[i]; t > 0; t = shared[t]) {
       if (t > kMaxLandings)
-        return "the shared towers starting at landing " + std::to_string(i) +
-               " lead to landing " + std::to_string(t) + ", which is not 1 to 90";
+        return "the shared towers starting at landing " + std::to_string(i) + " lead to landing " +
+               std::to_string(t) + ", which is not 1 to 90";
       if (++steps > kMaxLandings)
         return "the shared towers starting at landing " + std::to_string(i) + " form a loop";
     }
@@ -82,8 +82,8 @@ std::string readLandings(TextScanner& scanner, std::int32_t& count,
 void saveLandings(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   if (!inRange(doc.landingCount, 0, kMaxLandings)) {
     reportFileProblem(ui, paths, kLandingsSavePath,
-                      "nothing was saved: the landing count " +
-                          std::to_string(doc.landingCount) + " is not 0 to 90");
+                      "nothing was saved: the landing count " + std::to_string(doc.landingCount) +
+                          " is not 0 to 90");
     return;
   }
   std::unique_ptr<std::FILE, FileCloser> file(paths.openForWriting(kLandingsSavePath));

@@ -58,16 +58,18 @@ void commitDtm(CSkyrigDoc& doc, const RasterHeader& header, const std::vector<fl
   doc.cellSize = header.cellSize;
   doc.xMax = doc.xll + doc.cellSize * (doc.ncols - 1);
   doc.yMax = doc.yll + doc.cellSize * (doc.nrows - 1);
-  const float* v = values.data();
-  for (int r = 1; r <= doc.nrows; ++r) {
-    const std::int32_t y = cellY(doc, r);
-    for (int c = 1; c <= doc.ncols; ++c, ++v) {
-      const auto z = static_cast<std::int32_t>(*v);
-      doc.dtm(c, r) = {cellX(doc, c), y, z};
-      // The file value is compared with the stored whole-metre extremes.
-      if (*v > static_cast<float>(doc.maxElevation)) doc.maxElevation = z;
-      if (*v < static_cast<float>(doc.minElevation) && *v >= 0.0f) doc.minElevation = z;
-    }
+  // Cells column by column, the order the grid is stored in.
+  for (int c = 1; c <= doc.ncols; ++c) {
+    const std::int32_t x = cellX(doc, c);
+    const float* v = values.data() + (c - 1);
+    for (int r = 1; r <= doc.nrows; ++r, v += doc.ncols)
+      doc.dtm(c, r) = {x, cellY(doc, r), static_cast<std::int32_t>(*v)};
+  }
+  // Extremes in file order; each value is compared with the stored whole-metre extremes.
+  for (const float v : values) {
+    if (v > static_cast<float>(doc.maxElevation)) doc.maxElevation = static_cast<std::int32_t>(v);
+    if (v < static_cast<float>(doc.minElevation) && v >= 0.0f)
+      doc.minElevation = static_cast<std::int32_t>(v);
   }
 }
 

@@ -35,8 +35,11 @@ LayerLoad readLayer(const CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std
   if (path.empty()) return LayerLoad::Stopped;
   std::string bytes;
   switch (readWholeFile(paths, path, bytes)) {
-    case WholeFileResult::Ok: break;
-    case WholeFileResult::CannotOpen: reportUnableToOpen(ui); return LayerLoad::Stopped;
+    case WholeFileResult::Ok:
+      break;
+    case WholeFileResult::CannotOpen:
+      reportUnableToOpen(ui);
+      return LayerLoad::Stopped;
     case WholeFileResult::ReadFailed:
       reportFileProblem(ui, paths, path, "the file could not be read to its end");
       return LayerLoad::Refused;
@@ -72,9 +75,11 @@ void copyAligned(const CSkyrigDoc& doc, const LayerRaster<FileValue>& layer, Gri
     for (int r = 1; r <= doc.nrows; ++r) {
       const std::int64_t layerR = r + layer.offsets.dr;
       const bool inside = layerC >= 1 && layerC <= h.ncols && layerR >= 1 && layerR <= h.nrows;
-      grid(c, r) = inside ? convert(layer.values[static_cast<std::size_t>(
-                                (layerR - 1) * h.ncols + (layerC - 1))])
-                          : Cell{0};
+      grid(c, r) =
+          inside
+              ? convert(
+                    layer.values[static_cast<std::size_t>((layerR - 1) * h.ncols + (layerC - 1))])
+              : Cell{0};
     }
   }
 }

@@ -57,8 +57,7 @@ std::string projectSummary(const CSkyrigDoc& doc) {
   std::string out;
   const CellCounts n = countCells(doc);
   const double cellArea = static_cast<double>(doc.cellSize) * doc.cellSize;  // m2
-  appendLine(out, "Grid: %d columns x %d rows, cell size %d m", doc.ncols, doc.nrows,
-             doc.cellSize);
+  appendLine(out, "Grid: %d columns x %d rows, cell size %d m", doc.ncols, doc.nrows, doc.cellSize);
   appendLine(out, "Extent: x %d to %d m, y %d to %d m", doc.xll, doc.xMax, doc.yll, doc.yMax);
   appendLine(out, "Elevation: %d to %d m", doc.minElevation, doc.maxElevation);
   appendLine(out, "Harvest unit: %ld cells, %.2f ha", n.unitCells,
@@ -66,8 +65,7 @@ std::string projectSummary(const CSkyrigDoc& doc) {
   if (n.unitCells > 0)
     appendLine(out, "Harvest unit box: columns %d to %d, rows %d to %d", doc.unitBox.minCol,
                doc.unitBox.maxCol, doc.unitBox.minRow, doc.unitBox.maxRow);
-  appendLine(out, "Volume: %.1f m3 on unit cells, %.1f m3 on all cells", n.unitVolume,
-             n.allVolume);
+  appendLine(out, "Volume: %.1f m3 on unit cells, %.1f m3 on all cells", n.unitVolume, n.allVolume);
   appendLine(out, "Streams: %ld cells", n.streamCells);
   appendLine(out, "Roads: %ld cells", n.roadCells);
   appendLine(out, "Landings: %d", doc.landingCount);

@@ -1,9 +1,10 @@
 #include "document/TextScanner.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace skyrig {
@@ -30,10 +31,14 @@ float strtofInCLocale(std::string_view number) {
 
 std::string_view describeScanProblem(ScanResult result) {
   switch (result) {
-    case ScanResult::Ok: return "no problem";
-    case ScanResult::End: return "the file ends early";
-    case ScanResult::NotANumber: return "a value is not a number";
-    case ScanResult::OutOfRange: return "a whole number does not fit 32 bits";
+    case ScanResult::Ok:
+      return "no problem";
+    case ScanResult::End:
+      return "the file ends early";
+    case ScanResult::NotANumber:
+      return "a value is not a number";
+    case ScanResult::OutOfRange:
+      return "a whole number does not fit 32 bits";
   }
   return "unreadable";
 }
@@ -91,7 +96,8 @@ std::size_t TextScanner::parseFloatAt(std::size_t start, std::size_t limit, floa
 
   float magnitude = 0.0f;
   std::from_chars_result r{base + p, std::errc::invalid_argument};
-  const bool hex = p + 2 < limit && text_[p] == '0' && (text_[p + 1] == 'x' || text_[p + 1] == 'X') &&
+  const bool hex = p + 2 < limit && text_[p] == '0' &&
+                   (text_[p + 1] == 'x' || text_[p + 1] == 'X') &&
                    (isHexDigit(text_[p + 2]) ||
                     (text_[p + 2] == '.' && p + 3 < limit && isHexDigit(text_[p + 3])));
   if (hex) r = std::from_chars(base + p + 2, base + limit, magnitude, std::chars_format::hex);
