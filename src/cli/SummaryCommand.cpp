@@ -6,6 +6,7 @@
 #include "Session.h"
 #include "Subcommands.h"
 #include "app/CommandTable.h"
+#include "document/ProjectSummary.h"
 
 namespace skyrig::cli {
 
@@ -24,6 +25,7 @@ int runSummaryCommand(int argc, char** argv) {
       return 1;
     }
   }
+  std::cout << projectSummary(session.app.doc);
   return 0;
 }
 
