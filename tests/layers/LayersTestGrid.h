@@ -29,6 +29,10 @@ struct LayersProject {
 
   LayersProject(int ncols, int nrows, int cellSize) {
     initialUpdate(doc, view);
+    setGrid(ncols, nrows, cellSize);
+  }
+
+  void setGrid(int ncols, int nrows, int cellSize) {
     doc.ncols = ncols;
     doc.nrows = nrows;
     doc.cellSize = cellSize;

@@ -1,5 +1,7 @@
 #include "layers/ContourLines.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -43,6 +45,19 @@ void storeSegment(ContourStore& store, int c, int r, const ContourSegment& segme
   std::int16_t& count = store.count(c, r);
   store.slot(c, r, count) = segment;
   if (count < kMaxCountedContourSegments) ++count;
+}
+
+// Corner ranges of every cell the scan visits, laid out row by row as the scan runs.
+void computeCornerRanges(const CSkyrigDoc& doc, LayersWorkArea& work) {
+  work.contourCornerRanges.resize(static_cast<std::size_t>(kGridSlots) * kGridSlots);
+  for (int c = 1; c <= doc.ncols - 1; ++c) {
+    for (int r = 1; r <= doc.nrows - 1; ++r) {
+      const int a = doc.dtm(c, r).z, b = doc.dtm(c + 1, r).z;
+      const int d = doc.dtm(c + 1, r + 1).z, e = doc.dtm(c, r + 1).z;
+      work.contourCornerRanges[static_cast<std::size_t>(r) * kGridSlots + c] = {
+          std::min(std::min(a, b), std::min(d, e)), std::max(std::max(a, b), std::max(d, e))};
+    }
+  }
 }
 
 }  // namespace
@@ -107,6 +122,7 @@ bool traceAllContours(CSkyrigDoc& doc, CSkyrigView& view, Canvas& canvas, Ui& ui
   for (int r = 1; r <= doc.nrows; ++r)
     for (int c = 1; c <= doc.ncols; ++c) store.count(c, r) = 0;
 
+  computeCornerRanges(doc, work);
   const int levels = contourLevelCount(doc.maxElevation, doc.minElevation, doc.contourInterval);
   for (int k = 1; k <= levels; ++k) {
     if (!ui.progress("Generating contour lines: level " + std::to_string(k) + " of " +
@@ -118,7 +134,11 @@ bool traceAllContours(CSkyrigDoc& doc, CSkyrigView& view, Canvas& canvas, Ui& ui
     work.contourStart.fill(0);
     work.penX = -1;
     for (int r = 1; r <= doc.nrows - 1; ++r) {
+      const CornerRange* ranges = &work.contourCornerRanges[static_cast<std::size_t>(r) * kGridSlots];
       for (int c = 1; c <= doc.ncols - 1; ++c) {
+        // A cell the level does not cross would only be marked visited, and no chain can
+        // enter it (chains enter through crossed edges), so it is skipped.
+        if (!(ranges[c].low < level && level < ranges[c].high)) continue;
         traceContour(doc, view, canvas, c, r, level, 0);
         work.penX = -1;
       }
