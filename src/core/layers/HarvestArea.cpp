@@ -188,7 +188,8 @@ void computeHarvestArea(CSkyrigDoc& doc, CSkyrigView& view, Canvas& canvas) {
   for (int k = 1; k <= vertices; ++k) {
     CellPoint p1, p2;
     edgeEnds(doc, k, p1, p2);
-    cellLine(doc, view, canvas, p1.col, p1.row, p2.col, p2.row, 5, kEraseColour);
+    if (isInsideGrid(doc, p1.col, p1.row) && isInsideGrid(doc, p2.col, p2.row))
+      cellLine(doc, view, canvas, p1.col, p1.row, p2.col, p2.row, 5, kEraseColour);
   }
 
   doc.unitCellFlags.fill(0);

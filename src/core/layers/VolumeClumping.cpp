@@ -123,7 +123,8 @@ void drawBoundaryAndTimberExits(const CSkyrigDoc& doc, const CSkyrigView& view,
   for (int k = 1; k <= count; ++k) {
     const CellPoint& a = doc.boundaryPoints[k];
     const CellPoint& b = doc.boundaryPoints[k == count ? 1 : k + 1];
-    cellLine(doc, view, canvas, a.col, a.row, b.col, b.row, 5, kBoundaryColour);
+    if (isInsideGrid(doc, a.col, a.row) && isInsideGrid(doc, b.col, b.row))
+      cellLine(doc, view, canvas, a.col, a.row, b.col, b.row, 5, kBoundaryColour);
   }
   const int exits = std::min<int>(doc.timberExitCount, kMaxTimberExits);
   for (int k = 1; k <= exits; ++k)
