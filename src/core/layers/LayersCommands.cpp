@@ -5,10 +5,12 @@
 #include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/ContourLines.h"
-#include "layers/LayersValueForm.h"
 #include "layers/MapRedraw.h"
 #include "layers/StreamBuffer.h"
 #include "layers/VolumeClumping.h"
+#include "params/ChokerLengthForm.h"
+#include "params/ContourIntervalForm.h"
+#include "params/FishStreamBufferForm.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {
@@ -17,10 +19,9 @@ namespace {
 
 void changeContourInterval(AppContext& app) {
   CSkyrigDoc& doc = app.doc;
-  LayersValueForm form =
-      contourIntervalForm(doc.contourInterval, doc.maxElevation, doc.minElevation);
+  ContourIntervalForm form(doc.maxElevation, doc.minElevation, doc.contourInterval);
   if (app.ui.runForm(form) != FormResult::Ok) return;
-  doc.contourInterval = form.value();
+  doc.contourInterval = form.contourInterval();
   traceAllContours(doc, app.view, app.canvas, app.ui);
 }
 
@@ -44,9 +45,8 @@ void clumpCells(AppContext& app) {
   }
   view.clumpingDone = 1;
   collectClumpCandidates(doc, view.layers);
-  LayersValueForm form = chokerLengthForm(doc.chokerLength);
-  if (app.ui.runForm(form) == FormResult::Ok)
-    doc.chokerLength = static_cast<std::uint16_t>(form.value());
+  ChokerLengthForm form(doc.chokerLength);
+  if (app.ui.runForm(form) == FormResult::Ok) doc.chokerLength = form.chokerLength();
   const int rings = clumpRingCount(doc);
   if (rings < 1) {
     app.ui.message(
@@ -58,9 +58,9 @@ void clumpCells(AppContext& app) {
 }
 
 void createBuffer(AppContext& app) {
-  LayersValueForm form = fishStreamBufferForm();
+  FishStreamBufferForm form;
   if (app.ui.runForm(form) != FormResult::Ok) return;
-  buildStreamBuffer(app.doc, form.value());
+  buildStreamBuffer(app.doc, form.width());
   redrawMap(app);
   drawStreamsAndBuffer(app.doc, app.canvas);
 }
