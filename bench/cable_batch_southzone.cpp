@@ -1,0 +1,58 @@
+// Batch cable road analysis of the sample project (6 landings, systems 1 to 3): seconds,
+// payload analyses and their rate on 1 and 2 threads, and against the literal searches.
+#include <chrono>
+#include <cstdio>
+
+#include "../tests/cable/SampleProject.h"
+#include "cable/BatchAnalysis.h"
+#include "cable_bench_support.h"
+
+using namespace skyrig;
+
+namespace {
+
+struct Run {
+  double seconds = 0;
+  BatchSummary summary;
+};
+
+Run analyse(int threads, bool literal) {
+  bench::Session s;
+  initialUpdate(*s.doc, *s.view);
+  if (!sample::loadSampleProject(*s.doc)) {
+    std::fprintf(stderr, "cannot load the sample project\n");
+    std::exit(1);
+  }
+  const auto start = std::chrono::steady_clock::now();
+  Run run;
+  run.summary = analyseAllCableways(s.app, {threads, literal});
+  run.seconds = bench::secondsSince(start);
+  return run;
+}
+
+void print(const char* name, const Run& run) {
+  std::printf("%-26s %8.3f s  %9lld analyses  %9.0f analyses/s  (%d height trials)\n", name,
+              run.seconds, static_cast<long long>(run.summary.payloadAnalyses),
+              run.summary.payloadAnalyses / run.seconds, run.summary.iterations);
+}
+
+}  // namespace
+
+int main() {
+  const Run one = analyse(1, false);
+  const Run two = analyse(2, false);
+  const Run literal = analyse(1, true);
+  print("fast searches, 1 thread", one);
+  print("fast searches, 2 threads", two);
+  print("literal scans, 1 thread", literal);
+  const BatchSummary& s = one.summary;
+  std::printf("roads: feasible at h0 %d, h1 %d, h2 %d, h3 %d; feasible after shortening %d; "
+              "infeasible %d (steep chord breaks %d)\n",
+              s.feasibleAtHeight[0], s.feasibleAtHeight[1], s.feasibleAtHeight[2],
+              s.feasibleAtHeight[3], s.feasibleShortened, s.infeasible, s.steepChordBreaks);
+  std::printf("speedup 2 threads over 1: %.2f (aim >= 1.8)\n", one.seconds / two.seconds);
+  std::printf("speedup fast searches over literal scans: %.2f (aim >= 5)\n",
+              literal.seconds / one.seconds);
+  std::printf("peak memory: %.0f MB\n", bench::peakMemoryMb());
+  return 0;
+}
