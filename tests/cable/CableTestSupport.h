@@ -1,10 +1,8 @@
-// Small hand-made grids, profiles and an application context for the cable tests.
+// Hand-made grids and profiles and an application context for the cable tests.
 #pragma once
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,8 +24,7 @@ namespace skyrig::test {
 inline constexpr int kXll = 500000;
 inline constexpr int kYll = 4000000;
 
-// A document with an ncols x nrows DTM of `cellSize` m cells and elevation z(c, r), with the
-// view's defaults applied.
+// A document and view with the view's defaults, a recording canvas and a scratch folder.
 struct Project {
   std::unique_ptr<CSkyrigDoc> doc = makeDocument();
   std::unique_ptr<CSkyrigView> view = std::make_unique<CSkyrigView>();
@@ -38,11 +35,11 @@ struct Project {
   Random random;
   AppContext app{*doc, *view, ui, canvas, paths, clock, random};
 
-  explicit Project(const std::string& name = "cable_test")
+  explicit Project(const std::string& name)
       : paths(std::filesystem::temp_directory_path() / ("skyrig_" + name)) {
     initialUpdate(*doc, *view);
   }
-
+  // An ncols x nrows DTM of cellSize m cells with elevation z(c, r).
   void makeGrid(int ncols, int nrows, int cellSize, const std::function<int(int, int)>& z) {
     CSkyrigDoc& d = *doc;
     d.ncols = ncols;
@@ -52,16 +49,13 @@ struct Project {
     d.yll = kYll;
     d.xMax = kXll + cellSize * (ncols - 1);
     d.yMax = kYll + cellSize * (nrows - 1);
-    d.unitBox = {1, 1, ncols, nrows};
     for (int c = 1; c <= ncols; ++c)
       for (int r = 1; r <= nrows; ++r)
         d.dtm(c, r) = {kXll + cellSize * (c - 1), kYll + cellSize * (nrows - r), z(c, r)};
   }
-
-  // Places landing `id` at (col, row) with `system` and sets landingCount to at least id.
   void placeLanding(int id, int col, int row, int system) {
     doc->landings[id] = {row, col, system};
-    if (doc->landingCount < id) doc->landingCount = id;
+    doc->landingCount = std::max(doc->landingCount, id);
   }
 };
 
@@ -72,27 +66,16 @@ struct GroundPoint {
 };
 
 // Writes points 1..n into the work area's profile (sampled and analysed count n).
-inline void setProfile(CableWorkArea& work, std::initializer_list<GroundPoint> points) {
-  int k = 0;
-  for (const GroundPoint& p : points) {
-    ++k;
-    work.profile[k] = {k, 1, p.z, p.d, 0};
-  }
-  work.sampledCount = k;
-  work.analysedCount = k;
-}
-
 inline void setProfile(CableWorkArea& work, const std::vector<GroundPoint>& points) {
   int k = 0;
   for (const GroundPoint& p : points) {
     ++k;
     work.profile[k] = {k, 1, p.z, p.d, 0};
   }
-  work.sampledCount = k;
-  work.analysedCount = k;
+  work.sampledCount = work.analysedCount = k;
 }
 
-// Support placement with the reduction analysing into scratch rows (like the trial road).
+// Support placement whose reduction analyses into scratch rows, as the trial road does.
 struct ScratchHooks : SupportPlacementHooks {
   ScratchHooks(const CableSystemParams& p, float tail) : params(p), tail(tail) {}
   float analyseCandidate(CableWorkArea& work) override {
@@ -103,14 +86,7 @@ struct ScratchHooks : SupportPlacementHooks {
   const CableSystemParams& params;
   float tail;
   int analyses = 0;
-  std::array<float, kProfilePointSlots> payload{};
-  std::array<float, kProfilePointSlots> cycleTime{};
+  std::array<float, kProfilePointSlots> payload{}, cycleTime{};
 };
-
-// Byte image of a value, for whole-table comparisons.
-template <typename T>
-bool sameBytes(const T& a, const T& b) {
-  return std::memcmp(&a, &b, sizeof(T)) == 0;
-}
 
 }  // namespace skyrig::test

@@ -52,98 +52,146 @@ float tailHeight(const CableSystemParams& p, int k) {
 }
 
 // One batch worker: its work area, its own copy of the trial road's rows and its counters.
+// Tasks are numbered in the sequential order (landing by landing, roads 0 to 35).
 struct Worker {
   CableWorkArea* work = nullptr;
   std::unique_ptr<CableWorkArea> ownWork;
   std::array<float, kProfilePointSlots> trialPayload{};
   std::array<float, kProfilePointSlots> trialCycleTime{};
-  int trialRowsLanding = 0;  // highest landing whose support reduction wrote the trial rows
-  int lastLanding = 0;
+  int trialRowsTask = -1;  // last task whose support reduction wrote the trial rows
+  int lastTask = -1;
   std::int64_t analysesBefore = 0;
   BatchCounters counters;
 };
-
-void analyseLanding(CSkyrigDoc& doc, Worker& worker, int landing, RoadOutcome* outcomes) {
-  doc.landingAnalysed[landing] = 1;
-  const int system = doc.landings[landing].system;
-  const AnalysisRows trialRows{worker.trialPayload.data(), worker.trialCycleTime.data()};
-  for (int r = 0; r < kCablewaysPerLanding; ++r) {
-    bool wroteTrialRows = false;
-    outcomes[r] = analyseRoadWithShortening(doc, *worker.work, trialRows, landing, system, r,
-                                            worker.counters, wroteTrialRows);
-    if (wroteTrialRows) worker.trialRowsLanding = landing;
-  }
-  worker.lastLanding = landing;
-}
 
 std::string progressText(int done, int total) {
   return "Analysing cable roads: " + std::to_string(done) + " of " + std::to_string(total) +
          " landings";
 }
 
-// Runs the landings on the workers; returns how many were analysed (fewer after a cancel).
-int runLandings(AppContext& app, std::vector<Worker>& workers, const std::vector<int>& landings,
-                std::vector<RoadOutcome>& outcomes) {
-  const int total = static_cast<int>(landings.size());
-  auto outcomesOf = [&](int landing) { return outcomes.data() + landing * kCablewaysPerLanding; };
+// Hands out the roads in order. After a cancel it hands out only the remaining roads of
+// landings already started, so every landing ends wholly analysed or untouched.
+class RoadQueue {
+ public:
+  RoadQueue(const std::vector<int>& landings, std::vector<RoadOutcome>& outcomes)
+      : landings_(landings),
+        outcomes_(outcomes),
+        roadsDone_(landings.size(), 0),
+        total_(static_cast<int>(landings.size())) {}
+
+  // Next task, or -1 when none is left.
+  int take() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (next_ >= total_ * kCablewaysPerLanding) return -1;
+    const int landingIndex = next_ / kCablewaysPerLanding;
+    if (landingIndex == started_) {
+      if (cancelled_) return -1;
+      ++started_;
+    }
+    return next_++;
+  }
+
+  void run(CSkyrigDoc& doc, Worker& worker, int task) {
+    const int landing = landings_[task / kCablewaysPerLanding];
+    const int road = task % kCablewaysPerLanding;
+    if (road == 0) doc.landingAnalysed[landing] = 1;
+    const AnalysisRows trialRows{worker.trialPayload.data(), worker.trialCycleTime.data()};
+    bool wroteTrialRows = false;
+    outcomes_[landing * kCablewaysPerLanding + road] = analyseRoadWithShortening(
+        doc, *worker.work, trialRows, landing, doc.landings[landing].system, road, worker.counters,
+        wroteTrialRows);
+    if (wroteTrialRows) worker.trialRowsTask = task;
+    worker.lastTask = task;
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (++roadsDone_[task / kCablewaysPerLanding] == kCablewaysPerLanding) {
+      ++landingsDone_;
+      changed_.notify_one();
+    }
+  }
+
+  int landingsDone() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return landingsDone_;
+  }
+  void cancel() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    cancelled_ = true;
+  }
+  // Waits until more landings are done than `reported`, or until every worker has stopped.
+  int waitForProgress(int reported, const int& running) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [&] { return landingsDone_ > reported || running == 0; });
+    return landingsDone_;
+  }
+  void workerStopped(int& running) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    --running;
+    changed_.notify_one();
+  }
+  int total() const { return total_; }
+
+ private:
+  const std::vector<int>& landings_;
+  std::vector<RoadOutcome>& outcomes_;
+  std::vector<int> roadsDone_;
+  const int total_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  int next_ = 0;
+  int started_ = 0;
+  int landingsDone_ = 0;
+  bool cancelled_ = false;
+};
+
+// Runs every road on the workers; returns how many landings were analysed (fewer after a
+// cancel; they are the first ones of the list).
+int runRoads(AppContext& app, std::vector<Worker>& workers, const std::vector<int>& landings,
+             std::vector<RoadOutcome>& outcomes) {
+  RoadQueue queue(landings, outcomes);
+  const int total = queue.total();
   if (!app.ui.progress(progressText(0, total))) return 0;
 
   if (workers.size() == 1) {
-    for (int index = 0; index < total; ++index) {
-      analyseLanding(app.doc, workers[0], landings[index], outcomesOf(landings[index]));
-      if (!app.ui.progress(progressText(index + 1, total))) return index + 1;
+    int reported = 0;
+    for (int task = queue.take(); task >= 0; task = queue.take()) {
+      queue.run(app.doc, workers[0], task);
+      const int done = queue.landingsDone();
+      if (done > reported) {
+        reported = done;
+        if (!app.ui.progress(progressText(done, total))) queue.cancel();
+      }
     }
-    return total;
+    return queue.landingsDone();
   }
 
-  // Workers take landings in order from a shared counter; the calling thread reports progress
-  // (the Ui is not shared with the workers) and passes a cancel on to them.
-  std::mutex mutex;
-  std::condition_variable changed;
-  int next = 0;
-  int done = 0;
+  // The calling thread reports progress (the Ui is not shared with the workers) and passes a
+  // cancel on to them.
   int running = static_cast<int>(workers.size());
-  bool cancelled = false;
   std::vector<std::thread> threads;
   threads.reserve(workers.size());
   for (Worker& worker : workers) {
-    threads.emplace_back([&, workerPtr = &worker] {
-      for (;;) {
-        int index = 0;
-        {
-          std::lock_guard<std::mutex> lock(mutex);
-          if (cancelled || next >= total) break;
-          index = next++;
-        }
-        analyseLanding(app.doc, *workerPtr, landings[index], outcomesOf(landings[index]));
-        std::lock_guard<std::mutex> lock(mutex);
-        ++done;
-        changed.notify_one();
-      }
-      std::lock_guard<std::mutex> lock(mutex);
-      --running;
-      changed.notify_one();
+    threads.emplace_back([&queue, &app, &running, workerPtr = &worker] {
+      for (int task = queue.take(); task >= 0; task = queue.take())
+        queue.run(app.doc, *workerPtr, task);
+      queue.workerStopped(running);
     });
   }
   int reported = 0;
-  std::unique_lock<std::mutex> lock(mutex);
-  while (running > 0 || reported < done) {
-    changed.wait(lock, [&] { return reported < done || running == 0; });
-    while (reported < done) {
+  for (;;) {
+    const int done = queue.waitForProgress(reported, running);
+    if (done > reported) {
       reported = done;
-      lock.unlock();
-      const bool goOn = app.ui.progress(progressText(reported, total));
-      lock.lock();
-      if (!goOn) cancelled = true;
+      if (!app.ui.progress(progressText(done, total))) queue.cancel();
+      continue;
     }
+    break;  // every worker has stopped and every finished landing was reported
   }
-  lock.unlock();
   for (std::thread& thread : threads) thread.join();
-  return done;
+  return queue.landingsDone();
 }
 
 // Gathers what the sequential run would have left: the trial road rows of the last support
-// reduction, the work area of the last landing, the summed counters.
+// reduction, the work area of the last road, the summed counters.
 void mergeWorkers(AppContext& app, std::vector<Worker>& workers, BatchSummary& summary) {
   const Worker* trialSource = nullptr;
   const Worker* lastSource = nullptr;
@@ -151,10 +199,10 @@ void mergeWorkers(AppContext& app, std::vector<Worker>& workers, BatchSummary& s
     summary.iterations += worker.counters.iterations;
     summary.steepChordBreaks += worker.counters.steepChordBreaks;
     summary.payloadAnalyses += worker.work->payloadAnalyses - worker.analysesBefore;
-    if (worker.trialRowsLanding > 0 &&
-        (!trialSource || worker.trialRowsLanding > trialSource->trialRowsLanding))
+    if (worker.trialRowsTask >= 0 &&
+        (!trialSource || worker.trialRowsTask > trialSource->trialRowsTask))
       trialSource = &worker;
-    if (worker.lastLanding > 0 && (!lastSource || worker.lastLanding > lastSource->lastLanding))
+    if (worker.lastTask >= 0 && (!lastSource || worker.lastTask > lastSource->lastTask))
       lastSource = &worker;
   }
   if (trialSource) {
@@ -290,9 +338,10 @@ BatchSummary analyseAllCableways(AppContext& app, const BatchOptions& options) {
   for (int i = 1; i <= count; ++i)
     if (doc.landingAnalysed[i] == 0 && isUsableLanding(doc, i)) landings.push_back(i);
 
-  int threads = options.threads > 0 ? options.threads
-                                    : static_cast<int>(std::thread::hardware_concurrency());
-  threads = std::clamp(threads, 1, std::max(1, static_cast<int>(landings.size())));
+  int threads =
+      options.threads > 0 ? options.threads : static_cast<int>(std::thread::hardware_concurrency());
+  threads =
+      std::clamp(threads, 1, std::max(1, static_cast<int>(landings.size()) * kCablewaysPerLanding));
   std::vector<Worker> workers(static_cast<std::size_t>(threads));
   workers[0].work = &app.view.cable;
   for (std::size_t w = 1; w < workers.size(); ++w) {
@@ -304,10 +353,9 @@ BatchSummary analyseAllCableways(AppContext& app, const BatchOptions& options) {
     worker.work->literalSearches = options.literalSearches;
     worker.analysesBefore = worker.work->payloadAnalyses;
   }
-  std::vector<RoadOutcome> outcomes(static_cast<std::size_t>(kLandingSlots) *
-                                    kCablewaysPerLanding);
+  std::vector<RoadOutcome> outcomes(static_cast<std::size_t>(kLandingSlots) * kCablewaysPerLanding);
 
-  const int analysed = runLandings(app, workers, landings, outcomes);
+  const int analysed = runRoads(app, workers, landings, outcomes);
   mergeWorkers(app, workers, summary);
   app.view.cable.literalSearches = viewLiteral;
   summary.landingsAnalysed = analysed;

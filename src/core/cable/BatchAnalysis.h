@@ -52,8 +52,8 @@ struct BatchCounters {
 // The support reduction's analyses write to `trialRoadRows` (landing 0, road 0); returns
 // whether any did.
 RoadOutcome analyseRoadWithShortening(CSkyrigDoc& doc, CableWorkArea& work,
-                                      AnalysisRows trialRoadRows, int landing, int system,
-                                      int road, BatchCounters& counters, bool& wroteTrialRows);
+                                      AnalysisRows trialRoadRows, int landing, int system, int road,
+                                      BatchCounters& counters, bool& wroteTrialRows);
 
 // The command: runs Generate, analyses every landing with landingAnalysed = 0 and writes the
 // timing file. Cancelling through the progress report stops before the next landing; each

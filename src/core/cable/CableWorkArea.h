@@ -15,8 +15,8 @@ inline constexpr int kMaxProfileCount = 100;
 struct ProfilePoint {
   std::int32_t col = 0;
   std::int32_t row = 0;
-  std::int32_t z = 0;           // elevation, m
-  float horDist = 0.0f;         // horizontal distance from the landing cell's centre, m
+  std::int32_t z = 0;             // elevation, m
+  float horDist = 0.0f;           // horizontal distance from the landing cell's centre, m
   std::uint8_t streamBuffer = 0;  // 1 = the cell lies in the stream buffer
 };
 
@@ -37,8 +37,7 @@ struct ConditionFlags {
     supportReductionFailed = kept;
   }
   bool anyOfFive() const {
-    return downhillYarding || needsHaulback || payloadTooSmall || steepChordBreak ||
-           streamDragging;
+    return downhillYarding || needsHaulback || payloadTooSmall || steepChordBreak || streamDragging;
   }
   bool any() const { return anyOfFive() || supportReductionFailed; }
 };
@@ -71,10 +70,10 @@ struct HoldingLineForces {
 
 // The carriage at the profile point being analysed.
 struct CarriageState {
-  float height = 0.0f;      // y, carriage height above the ground, m
-  float loadAngle = 0.0f;   // beta, rad (90 degrees in full suspension)
-  float groundAngle = 0.0f; // alpha, rad
-  float logAngle = 0.0f;    // theta of the chosen log position, rad (partial suspension)
+  float height = 0.0f;       // y, carriage height above the ground, m
+  float loadAngle = 0.0f;    // beta, rad (90 degrees in full suspension)
+  float groundAngle = 0.0f;  // alpha, rad
+  float logAngle = 0.0f;     // theta of the chosen log position, rad (partial suspension)
   bool partialSuspension = false;
   Span spanA;     // left support to carriage
   Span spanB;     // carriage to right support
@@ -94,10 +93,10 @@ struct SuspensionTable {
   bool filled = false;
   float groundAngle = 0.0f;
   float heightAtLogToGroundAngle = 0.0f;
-  std::int32_t angleCount = 0;   // log angles the search visits
-  std::int32_t finiteCount = 0;  // leading entries of `order` with a finite height
-  std::array<float, kAngleSlots> height{};          // by log angle index
-  std::array<std::uint16_t, kAngleSlots> order{};   // angle indices by increasing height
+  std::int32_t angleCount = 0;              // log angles the search visits
+  std::int32_t finiteCount = 0;             // leading entries of `order` with a finite height
+  std::array<float, kAngleSlots> height{};  // by log angle index
+  std::array<std::uint16_t, kAngleSlots> order{};  // angle indices by increasing height
 };
 
 struct CableWorkArea {
@@ -116,8 +115,8 @@ struct CableWorkArea {
   float referenceLength = 0.0f;  // L0, the fixed skyline length, m
 
   std::array<float, kProfilePointSlots> groundReaction{};  // kg, -1 where not dragged
-  float minPayload = 0.0f;     // kg
-  float roadCycleTime = 0.0f;  // s
+  float minPayload = 0.0f;                                 // kg
+  float roadCycleTime = 0.0f;                              // s
   ConditionFlags flags;
   CarriageState carriage;
   std::int64_t payloadAnalyses = 0;  // analyses run on this work area (for benchmarks)

@@ -75,11 +75,10 @@ void layOutFan(CSkyrigDoc& doc, int col, int row, int system) {
     const float a = static_cast<float>(std::tan(angle));
     const float b = static_cast<float>(y0) - static_cast<float>(x0) * a;
     const double A = std::pow(static_cast<double>(a), 2.0) + 1;
-    const double B = static_cast<double>(a) * static_cast<double>(b) - X0 -
-                     static_cast<double>(a) * Y0;
-    const double C = std::pow(X0, 2.0) + std::pow(static_cast<double>(b), 2.0) +
-                     std::pow(Y0, 2.0) - std::pow(R, 2.0) -
-                     2.0 * static_cast<double>(b) * Y0;
+    const double B =
+        static_cast<double>(a) * static_cast<double>(b) - X0 - static_cast<double>(a) * Y0;
+    const double C = std::pow(X0, 2.0) + std::pow(static_cast<double>(b), 2.0) + std::pow(Y0, 2.0) -
+                     std::pow(R, 2.0) - 2.0 * static_cast<double>(b) * Y0;
     const double D = std::pow(B, 2.0) - A * C;
     const double x1 = (-B + std::sqrt(D)) / A;
     const double y1 = static_cast<double>(a) * x1 + static_cast<double>(b);

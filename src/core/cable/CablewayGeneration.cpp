@@ -55,7 +55,8 @@ void generateCableways(AppContext& app) {
   // once all landings have been processed.
   std::array<bool, kCableSystemCount + 1> changed{};
   std::array<bool, kCableSystemCount + 1> processed{};
-  for (int s = 1; s <= kCableSystemCount; ++s) changed[s] = doc.cableSystems[s].parametersChanged == 1;
+  for (int s = 1; s <= kCableSystemCount; ++s)
+    changed[s] = doc.cableSystems[s].parametersChanged == 1;
 
   const int count = landingsInUse(doc);
   for (int i = 1; i <= count; ++i) {

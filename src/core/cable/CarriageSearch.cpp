@@ -35,8 +35,7 @@ struct WindowResult {
 
 // Keeps the smallest |length - L0|, the lower index on a tie.
 void keepBetter(WindowResult& result, int index, float difference) {
-  if (difference < result.difference ||
-      (difference == result.difference && index < result.index)) {
+  if (difference < result.difference || (difference == result.difference && index < result.index)) {
     result.difference = difference;
     result.index = index;
   }
@@ -49,36 +48,72 @@ WindowResult windowSearch(int count, const LengthAt& lengthAt, const IndexAt& in
                           float referenceLength, double errorBound) {
   WindowResult result;
   if (count <= 0) return result;
-  int lo = 0;
-  int hi = count;  // first candidate with length < L0
-  while (lo < hi) {
-    const int mid = lo + (hi - lo) / 2;
-    const float length = lengthAt(mid);
-    if (!std::isfinite(length)) {
-      result.finite = false;
-      return result;
-    }
-    if (length < referenceLength)
-      hi = mid;
-    else
-      lo = mid + 1;
-  }
-  const double margin = 3.0 * errorBound;
-  for (int position = lo - 1; position >= 0; --position) {
+  auto evaluate = [&](int position) {
     const float length = lengthAt(position);
-    if (!std::isfinite(length)) {
-      result.finite = false;
-      return result;
+    if (!std::isfinite(length)) result.finite = false;
+    return length;
+  };
+
+  // Bracket the crossing between the last position a known to be at or above L0 and the first
+  // position b known to be below it, by interpolation, with bisection whenever an
+  // interpolation step fails to halve the bracket.
+  int a = -1;
+  int b = count;
+  float lengthA = 0.0f;
+  float lengthB = 0.0f;
+  const float first = evaluate(0);
+  if (!result.finite) return result;
+  if (first < referenceLength) {
+    b = 0;
+    lengthB = first;
+  } else {
+    a = 0;
+    lengthA = first;
+    if (count > 1) {
+      const float last = evaluate(count - 1);
+      if (!result.finite) return result;
+      if (last >= referenceLength) {
+        a = count - 1;
+        lengthA = last;
+      } else {
+        b = count - 1;
+        lengthB = last;
+      }
     }
+  }
+  bool bisect = false;
+  while (a >= 0 && b < count && b - a > 1) {
+    int middle = a + (b - a) / 2;
+    if (!bisect) {
+      const double share = (static_cast<double>(lengthA) - referenceLength) /
+                           (static_cast<double>(lengthA) - lengthB);
+      middle = std::clamp(a + static_cast<int>(share * (b - a)), a + 1, b - 1);
+    }
+    const float length = evaluate(middle);
+    if (!result.finite) return result;
+    const int width = b - a;
+    if (length >= referenceLength) {
+      a = middle;
+      lengthA = length;
+    } else {
+      b = middle;
+      lengthB = length;
+    }
+    bisect = !bisect && 2 * (b - a) > width;
+  }
+
+  // Widen the window from the bracket until the lengths are past the best difference by more
+  // than the margin on both sides.
+  const double margin = 3.0 * errorBound;
+  for (int position = a; position >= 0; --position) {
+    const float length = position == a ? lengthA : evaluate(position);
+    if (!result.finite) return result;
     keepBetter(result, indexAt(position), std::fabs(length - referenceLength));
     if (static_cast<double>(length) - referenceLength > result.difference + margin) break;
   }
-  for (int position = lo; position < count; ++position) {
-    const float length = lengthAt(position);
-    if (!std::isfinite(length)) {
-      result.finite = false;
-      return result;
-    }
+  for (int position = b; position < count; ++position) {
+    const float length = position == b ? lengthB : evaluate(position);
+    if (!result.finite) return result;
     keepBetter(result, indexAt(position), std::fabs(length - referenceLength));
     if (static_cast<double>(referenceLength) - length > result.difference + margin) break;
   }
@@ -97,10 +132,10 @@ WindowResult searchBothSides(const PointSkyline& skyline, int count, const Heigh
     result.finite = false;
     return result;
   }
-  const double shortest = skyline.leftTop +
-                          (static_cast<double>(skyline.rightTop) - skyline.leftTop) *
-                              skyline.spanALength / spans -
-                          skyline.groundZ;
+  const double shortest =
+      skyline.leftTop +
+      (static_cast<double>(skyline.rightTop) - skyline.leftTop) * skyline.spanALength / spans -
+      skyline.groundZ;
   int split = 0;  // candidates at or below the shortest position
   int hi = count;
   while (split < hi) {
@@ -147,27 +182,22 @@ float carriageHeightScan(const PointSkyline& skyline, float chordHeight, float r
   return chosen;
 }
 
-float carriageHeightSearch(const PointSkyline& skyline, float chordHeight,
-                           float referenceLength) {
+float carriageHeightSearch(const PointSkyline& skyline, float chordHeight, float referenceLength) {
   if (!(chordHeight >= 0.0f)) return 0.0f;
   if (!(chordHeight < carriageHeightAt(kCarriageHeightCount - 1)) ||
       !std::isfinite(referenceLength))
     return carriageHeightScan(skyline, chordHeight, referenceLength);
-  int lo = 0;
-  int hi = kCarriageHeightCount;  // heights visited: those <= chordHeight
-  while (lo < hi) {
-    const int mid = lo + (hi - lo) / 2;
-    if (carriageHeightAt(mid) <= chordHeight)
-      lo = mid + 1;
-    else
-      hi = mid;
-  }
-  const int count = lo;
+  // Heights visited: those <= chordHeight (the table grows by about 0.1 m per entry).
+  const float* heights = carriageHeightTable();
+  int last = std::min(static_cast<int>(chordHeight * 10.0f), kCarriageHeightCount - 2);
+  while (last > 0 && heights[last] > chordHeight) --last;
+  while (heights[last + 1] <= chordHeight) ++last;
+  const int count = last + 1;
   const WindowResult found = searchBothSides(
-      skyline, count, [](int i) { return carriageHeightAt(i); }, [](int i) { return i; },
+      skyline, count, [heights](int i) { return heights[i]; }, [](int i) { return i; },
       referenceLength);
   if (!found.finite) return carriageHeightScan(skyline, chordHeight, referenceLength);
-  return found.index < 0 ? 0.0f : carriageHeightAt(found.index);
+  return found.index < 0 ? 0.0f : heights[found.index];
 }
 
 float logAngleScan(const CableSystemParams& params, const PointSkyline& skyline, float alpha,
@@ -188,8 +218,8 @@ float logAngleScan(const CableSystemParams& params, const PointSkyline& skyline,
   return chosen;
 }
 
-float logAngleSearch(const SuspensionTable& table, const PointSkyline& skyline,
-                     float chordHeight, float referenceLength) {
+float logAngleSearch(const SuspensionTable& table, const PointSkyline& skyline, float chordHeight,
+                     float referenceLength) {
   // Candidates: the finite heights below the chord height, in increasing height.
   int lo = 0;
   int hi = table.finiteCount;
@@ -225,12 +255,15 @@ const SuspensionTable& suspensionTable(CableWorkArea& work, const CableSystemPar
   SuspensionTable& table = work.suspension[k];
   const ProfilePoint& here = work.profile[k];
   const ProfilePoint& next = work.profile[k + 1];
-  const std::array<std::uint32_t, 9> key = {
-      static_cast<std::uint32_t>(here.z), static_cast<std::uint32_t>(next.z),
-      bitsOf(here.horDist),               bitsOf(next.horDist),
-      bitsOf(p.frictionCoefficient),      bitsOf(p.logLength),
-      bitsOf(p.effectiveChokerLength),    bitsOf(p.carriageDepth),
-      bitsOf(p.logToGroundAngle)};
+  const std::array<std::uint32_t, 9> key = {static_cast<std::uint32_t>(here.z),
+                                            static_cast<std::uint32_t>(next.z),
+                                            bitsOf(here.horDist),
+                                            bitsOf(next.horDist),
+                                            bitsOf(p.frictionCoefficient),
+                                            bitsOf(p.logLength),
+                                            bitsOf(p.effectiveChokerLength),
+                                            bitsOf(p.carriageDepth),
+                                            bitsOf(p.logToGroundAngle)};
   if (table.filled && table.key == key) return table;
 
   table.key = key;
@@ -249,9 +282,10 @@ const SuspensionTable& suspensionTable(CableWorkArea& work, const CableSystemPar
   int finite = 0;
   for (int i = 0; i < count; ++i)
     if (std::isfinite(table.height[i])) table.order[finite++] = static_cast<std::uint16_t>(i);
-  std::sort(table.order.begin(), table.order.begin() + finite, [&](std::uint16_t a, std::uint16_t b) {
-    return table.height[a] < table.height[b] || (table.height[a] == table.height[b] && a < b);
-  });
+  std::sort(
+      table.order.begin(), table.order.begin() + finite, [&](std::uint16_t a, std::uint16_t b) {
+        return table.height[a] < table.height[b] || (table.height[a] == table.height[b] && a < b);
+      });
   table.finiteCount = finite;
   return table;
 }

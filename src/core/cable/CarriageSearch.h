@@ -21,20 +21,18 @@ struct CableSystemParams;
 // Carriage height y* (m): the first y = 0, 0.1, ... <= chordHeight whose skyline length is
 // nearest to L0; 0 when the chord height is negative.
 float carriageHeightScan(const PointSkyline& skyline, float chordHeight, float referenceLength);
-float carriageHeightSearch(const PointSkyline& skyline, float chordHeight,
-                           float referenceLength);
+float carriageHeightSearch(const PointSkyline& skyline, float chordHeight, float referenceLength);
 
 // Log angle theta* (rad) at point k with ground angle alpha: the first theta = 0, 0.5 deg, ...
 // <= 1.570796 - alpha whose skyline length is nearest to L0 among those with a carriage height
 // below the chord height; 0 when none qualifies.
 float logAngleScan(const CableSystemParams& params, const PointSkyline& skyline, float alpha,
                    float chordHeight, float referenceLength);
-float logAngleSearch(const SuspensionTable& table, const PointSkyline& skyline,
-                     float chordHeight, float referenceLength);
+float logAngleSearch(const SuspensionTable& table, const PointSkyline& skyline, float chordHeight,
+                     float referenceLength);
 
 // The carriage heights of every log angle at point k (kept while the point's ground and the
 // log figures stay the same), ordered by height for the fast search.
-const SuspensionTable& suspensionTable(CableWorkArea& work, const CableSystemParams& params,
-                                       int k);
+const SuspensionTable& suspensionTable(CableWorkArea& work, const CableSystemParams& params, int k);
 
 }  // namespace skyrig

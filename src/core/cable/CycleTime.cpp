@@ -7,6 +7,11 @@
 
 namespace skyrig {
 
+float slopeDistance(const CableWorkArea& work, int k) {
+  const float rise = static_cast<float>(work.profile[k].z - work.profile[1].z);
+  return std::sqrt(rise * rise + work.profile[k].horDist * work.profile[k].horDist);
+}
+
 CycleTimeParts cycleTimeParts(const CableWorkArea& work, const CableSystemParams& p,
                               const CycleTimeInput& in) {
   const float power = p.enginePower * p.powerEfficiency * 746.0f;  // W
@@ -19,8 +24,7 @@ CycleTimeParts cycleTimeParts(const CableWorkArea& work, const CableSystemParams
   bool dragged = false;
   int e = 1;
   for (int k = 2; k < n; ++k) {
-    const float rise = static_cast<float>(profile[k].z - profile[1].z);
-    const float distance = std::sqrt(rise * rise + profile[k].horDist * profile[k].horDist);
+    const float distance = in.slopeDistances ? in.slopeDistances[k] : slopeDistance(work, k);
     e = k;
     if (distance >= in.slopeDistance) break;
     if (work.groundReaction[k] > 0.0f) {
@@ -41,12 +45,12 @@ CycleTimeParts cycleTimeParts(const CableWorkArea& work, const CableSystemParams
 
   CycleTimeParts parts;
   if (lift > 0.0f) {
-    parts.inhaul = (friction * 9.81f +
-                    (load + in.carriageWeight + in.mainlineLength * in.mainlineUnitWeight) *
-                        9.81f * lift) /
-                   power;
-    const float limit = in.slopeDistance / (dragged ? p.maxSpeedPartialSuspension
-                                                    : p.maxSpeedFullSuspension);
+    parts.inhaul =
+        (friction * 9.81f +
+         (load + in.carriageWeight + in.mainlineLength * in.mainlineUnitWeight) * 9.81f * lift) /
+        power;
+    const float limit =
+        in.slopeDistance / (dragged ? p.maxSpeedPartialSuspension : p.maxSpeedFullSuspension);
     if (parts.inhaul < limit) parts.inhaul = limit;
   }
   parts.outhaul = in.slopeDistance / p.avgOuthaulSpeed;
@@ -63,7 +67,7 @@ CycleTimeReport cycleTimeReport(const CableWorkArea& work, const CableSystemPara
                                 float payload, float friction, float towerHeight,
                                 float referenceLength, float mainlineUnitWeight,
                                 float carriageWeight) {
-  CycleTimeInput input{payload, friction, towerHeight, 0.67f * referenceLength,
+  CycleTimeInput input{payload,         friction,           towerHeight,   0.67f * referenceLength,
                        referenceLength, mainlineUnitWeight, carriageWeight};
   const CycleTimeParts parts = cycleTimeParts(work, p, input);
   float load = payload;
@@ -78,8 +82,8 @@ CycleTimeReport cycleTimeReport(const CableWorkArea& work, const CableSystemPara
   const float total =
       (p.hookTime + p.unhookTime) * (load / p.woodDensity) + report.outhaul + report.inhaul;
   // Whole seconds; a time beyond the int range (a zero speed or power) is shown as the limit.
-  report.totalSeconds = std::fabs(total) < 2.0e9f ? static_cast<int>(total)
-                                                  : (total > 0 ? 2000000000 : 0);
+  report.totalSeconds =
+      std::fabs(total) < 2.0e9f ? static_cast<int>(total) : (total > 0 ? 2000000000 : 0);
   char line[64];
   std::snprintf(line, sizeof line, "Loaded: %5.1f min", report.inhaul / 60);
   report.loadedLine = line;

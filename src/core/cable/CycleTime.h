@@ -13,14 +13,20 @@ struct CableSystemParams;
 
 // What the cycle time of one turn depends on beside the profile.
 struct CycleTimeInput {
-  float payload = 0.0f;            // kg
-  float friction = 0.0f;           // coefficient of the log on the ground
-  float towerHeight = 0.0f;        // m
-  float slopeDistance = 0.0f;      // D, m from the landing point
-  float mainlineLength = 0.0f;     // m
-  float mainlineUnitWeight = 0.0f; // kg/m
-  float carriageWeight = 0.0f;     // kg
+  float payload = 0.0f;             // kg
+  float friction = 0.0f;            // coefficient of the log on the ground
+  float towerHeight = 0.0f;         // m
+  float slopeDistance = 0.0f;       // D, m from the landing point
+  float mainlineLength = 0.0f;      // m
+  float mainlineUnitWeight = 0.0f;  // kg/m
+  float carriageWeight = 0.0f;      // kg
+  // Slope distance of every profile point from point 1 (m), when the caller has them at hand
+  // (the same values the cycle time would compute); nullptr computes them.
+  const float* slopeDistances = nullptr;
 };
+
+// Slope distance of profile point k from point 1, m.
+float slopeDistance(const CableWorkArea& work, int k);
 
 // The two parts of a cycle, s.
 struct CycleTimeParts {
@@ -41,8 +47,8 @@ float cycleTime(const CableWorkArea& work, const CableSystemParams& params,
 // the outhaul in whole seconds, and the hook and unhook time of the load added.
 struct CycleTimeReport {
   int totalSeconds = 0;
-  float inhaul = 0.0f;   // s
-  float outhaul = 0.0f;  // s, whole seconds
+  float inhaul = 0.0f;     // s
+  float outhaul = 0.0f;    // s, whole seconds
   std::string loadedLine;  // "Loaded: %5.1f min"
   std::string emptyLine;   // "Empty: %5.1f min"
   std::string cycleLine;   // "One cycle: %5.1f min"

@@ -13,7 +13,11 @@ class Placement {
  public:
   Placement(const CableSystemParams& p, CableWorkArea& work, const SupportPlacementOptions& o,
             SupportPlacementHooks& hooks)
-      : p_(p), work_(work), o_(o), hooks_(hooks), n_(work.analysedCount),
+      : p_(p),
+        work_(work),
+        o_(o),
+        hooks_(hooks),
+        n_(work.analysedCount),
         marks_(work.supportMarks),
         towerCorrection_(p.towerHeight - p.intSupportHeight),
         tailCorrection_(p.intSupportHeight - o.tailHeight) {}
@@ -69,8 +73,8 @@ class Placement {
 };
 
 void Placement::chordTest() {
-  const float slope = static_cast<float>((work_.profile[1].z - work_.profile[n_].z) * 100) /
-                      (d(1) - d(n_));
+  const float slope =
+      static_cast<float>((work_.profile[1].z - work_.profile[n_].z) * 100) / (d(1) - d(n_));
   if (slope > 0.0f) {
     work_.flags.downhillYarding = 1;
     hooks_.downhillYarding();
@@ -85,12 +89,10 @@ void Placement::convexBreaks() {
   const float convexTailCorrection = p_.intSupportHeight - o_.convexBreakTailHeight;
   for (int k = 2; k <= n_ - 1; ++k) {
     const float e = k == 2 ? towerCorrection_ : (k == n_ - 1 ? convexTailCorrection : 0.0f);
-    const float across =
-        (static_cast<float>(work_.profile[k + 1].z - work_.profile[k - 1].z) - e) /
-        (d(k + 1) - d(k - 1));
+    const float across = (static_cast<float>(work_.profile[k + 1].z - work_.profile[k - 1].z) - e) /
+                         (d(k + 1) - d(k - 1));
     const float into =
-        (static_cast<float>(work_.profile[k].z - work_.profile[k - 1].z) - e) /
-        (d(k) - d(k - 1));
+        (static_cast<float>(work_.profile[k].z - work_.profile[k - 1].z) - e) / (d(k) - d(k - 1));
     if (across < into) {
       marks_[k] = 1;
       ++count_;

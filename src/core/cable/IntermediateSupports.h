@@ -26,9 +26,9 @@ class SupportPlacementHooks {
 };
 
 struct SupportPlacementOptions {
-  float tailHeight = 0.0f;             // t, m
-  float convexBreakTailHeight = 0.0f;  // tail height of the convex break test (t; the profile
-                                       // check uses minSparTreeHeight)
+  float tailHeight = 0.0f;              // t, m
+  float convexBreakTailHeight = 0.0f;   // tail height of the convex break test (t; the profile
+                                        // check uses minSparTreeHeight)
   bool risingSpanMeansDownhill = true;  // the break angle test flags rising support spans
 };
 

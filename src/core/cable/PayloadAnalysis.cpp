@@ -152,17 +152,14 @@ void RoadAnalysis::placeCarriage(int k, float chordHeightAtK) {
   CarriageState& carriage = work_.carriage;
   const PointSkyline skyline = skylineAt(k);
   const float L0 = work_.referenceLength;
-  const float height = work_.literalSearches
-                           ? carriageHeightScan(skyline, chordHeightAtK, L0)
-                           : carriageHeightSearch(skyline, chordHeightAtK, L0);
-  carriage.partialSuspension =
-      height < p_.carriageDepth + p_.logLength + p_.effectiveChokerLength;
+  const float height = work_.literalSearches ? carriageHeightScan(skyline, chordHeightAtK, L0)
+                                             : carriageHeightSearch(skyline, chordHeightAtK, L0);
+  carriage.partialSuspension = height < p_.carriageDepth + p_.logLength + p_.effectiveChokerLength;
   if (carriage.partialSuspension) {
     const float alpha = groundAngle(work_, k);
-    const float theta =
-        work_.literalSearches
-            ? logAngleScan(p_, skyline, alpha, chordHeightAtK, L0)
-            : logAngleSearch(suspensionTable(work_, p_, k), skyline, chordHeightAtK, L0);
+    const float theta = work_.literalSearches ? logAngleScan(p_, skyline, alpha, chordHeightAtK, L0)
+                                              : logAngleSearch(suspensionTable(work_, p_, k),
+                                                               skyline, chordHeightAtK, L0);
     carriage.groundAngle = alpha;
     carriage.logAngle = theta;
     carriage.height = suspensionHeight(p_, alpha, theta, carriage.loadAngle);
@@ -217,17 +214,17 @@ bool RoadAnalysis::solveForces(int k, double& holdingVertical) {
   if (TL <= TR) {
     float tension = p_.maxSkylineTension;
     if (layout_.right[k] != n_)
-      tension = static_cast<float>(
-          tension - (static_cast<double>(profile_[n_].z) + tail_ - TR) * skylineWeight);
+      tension = static_cast<float>(tension - (static_cast<double>(profile_[n_].z) + tail_ - TR) *
+                                                 skylineWeight);
     c.forcesB = solveDownFromUpperEnd({c.spanB.length, c.spanB.height, skylineWeight, tension});
-    c.forcesA = solveContinuing(
-        {c.spanA.length, c.spanA.height, skylineWeight, c.forcesB.tensionEnd});
+    c.forcesA =
+        solveContinuing({c.spanA.length, c.spanA.height, skylineWeight, c.forcesB.tensionEnd});
     load.spanA = c.forcesA;
     load.spanB = c.forcesB;
     load.spanAVerticalAtCarriage = c.forcesA.verticalStart;
     load.spanBVerticalAtCarriage = c.forcesB.verticalEnd;
-    c.holding = balanceHaulback(
-        {c.haulback.length, c.haulback.height, p_.haulbackUnitWeight, 0.0}, load);
+    c.holding =
+        balanceHaulback({c.haulback.length, c.haulback.height, p_.haulbackUnitWeight, 0.0}, load);
   } else {
     float tension = p_.maxSkylineTension;
     float mainlineLimit = p_.maxMainlineTension;
@@ -247,12 +244,12 @@ bool RoadAnalysis::solveForces(int k, double& holdingVertical) {
       load.spanB = c.forcesB;
       load.spanAVerticalAtCarriage = c.forcesA.verticalEnd;
       load.spanBVerticalAtCarriage = c.forcesB.verticalStart;
-      c.holding = balanceMainline(
-          {c.mainline.length, c.mainline.height, p_.mainlineUnitWeight, 0.0}, load);
+      c.holding =
+          balanceMainline({c.mainline.length, c.mainline.height, p_.mainlineUnitWeight, 0.0}, load);
       if (!c.forcesA.valid || !c.forcesB.valid || !c.holding.valid) return false;
       if (!(mainlineLimit < c.holding.tensionFar)) break;
-      const float reduced = static_cast<float>(
-          (1 - (mainlineLimit / c.holding.tensionFar) / 2) * static_cast<double>(tension));
+      const float reduced = static_cast<float>((1 - (mainlineLimit / c.holding.tensionFar) / 2) *
+                                               static_cast<double>(tension));
       if (reduced == tension) return false;  // the reduction no longer changes the tension
       tension = reduced;
     }
@@ -361,8 +358,7 @@ void fillCycleTimes(float* cycleTimes, const CableWorkArea& work, int n) {
       else if (k + gap <= kMaxProfileCount && cycleTimes[k + gap] > 0.0f)
         source = k + gap;
       if (source == 0) continue;
-      cycleTimes[k] =
-          cycleTimes[source] * (work.profile[k].horDist / work.profile[source].horDist);
+      cycleTimes[k] = cycleTimes[source] * (work.profile[k].horDist / work.profile[source].horDist);
       break;
     }
   }
@@ -387,21 +383,20 @@ void analyseRoad(const CableSystemParams& p, CableWorkArea& work, int landing, f
   analysePayloads(p, work, tailHeight, rows.payload);
 
   const float L0 = work.referenceLength;
-  const auto& profile = work.profile;
+  std::array<float, kProfilePointSlots> distances;
+  for (int k = 2; k <= n - 1; ++k) distances[k] = slopeDistance(work, k);
   for (int k = 2; k <= n - 1; ++k) {
-    const float rise = static_cast<float>(profile[1].z - profile[k].z);
-    const float distance = std::sqrt(rise * rise + profile[k].horDist * profile[k].horDist);
     const float payload = rows.payload[k] <= 0.0f ? p.maxPayloadPerTurn : rows.payload[k];
     rows.cycleTime[k] = cycleTime(work, p,
-                                  {payload, p.frictionCoefficient, p.towerHeight, distance, L0,
-                                   p.mainlineUnitWeight, p.carriageWeight});
+                                  {payload, p.frictionCoefficient, p.towerHeight, distances[k], L0,
+                                   p.mainlineUnitWeight, p.carriageWeight, distances.data()});
   }
   if (landing <= 0) return;
   smoothPayloads(rows.payload, n);
   fillCycleTimes(rows.cycleTime, work, n);
   work.roadCycleTime = cycleTime(work, p,
-                                 {work.minPayload, p.frictionCoefficient, p.towerHeight,
-                                  0.67f * L0, L0, p.mainlineUnitWeight, p.carriageWeight});
+                                 {work.minPayload, p.frictionCoefficient, p.towerHeight, 0.67f * L0,
+                                  L0, p.mainlineUnitWeight, p.carriageWeight, distances.data()});
 }
 
 }  // namespace skyrig

@@ -60,4 +60,6 @@ float logAngleAt(int index) { return logAngles()[index]; }
 
 float carriageHeightAt(int index) { return carriageHeights()[index]; }
 
+const float* carriageHeightTable() { return carriageHeights().data(); }
+
 }  // namespace skyrig

@@ -55,5 +55,7 @@ inline constexpr int kLogAngleCount = SuspensionTable::kAngleSlots;
 // The carriage heights the search visits: 0, then steps of 0.1 m accumulated in float.
 float carriageHeightAt(int index);
 inline constexpr int kCarriageHeightCount = 65536;
+// The whole table of carriage heights (kCarriageHeightCount entries, strictly increasing).
+const float* carriageHeightTable();
 
 }  // namespace skyrig

@@ -23,7 +23,8 @@ double checkedDivide(double value, double divisor, bool& valid) {
 double horizontalTension(const SpanInput& s, double chord, double sign, bool& valid) {
   const double L = s.length, h = s.height, w = s.unitWeight, T = s.tension;
   const double ratio = checkedDivide(w * L, 2 * T, valid);
-  const double cableTerm = checkedSqrt(1 - ratio * ratio, valid) * checkedDivide(L * T, chord, valid);
+  const double cableTerm =
+      checkedSqrt(1 - ratio * ratio, valid) * checkedDivide(L * T, chord, valid);
   const double weightTerm = checkedDivide(w * h * L, 2 * chord, valid);
   return sign > 0 ? cableTerm + weightTerm : cableTerm - weightTerm;
 }
@@ -98,9 +99,9 @@ HoldingLineForces balanceHaulback(const SpanInput& line, const CarriageLoad& loa
   const double tanBeta = std::tan(load.loadAngle);
   const double sigma = load.spanAHeight >= 0 ? 1.0 : -1.0;
   const double numerator =
-      w * S / 2 + ((load.spanB.horizontal - load.spanA.horizontal) * tanBeta -
-                   (sigma * load.spanAVerticalAtCarriage + load.spanBVerticalAtCarriage) -
-                   load.carriageWeight);
+      w * S / 2 +
+      ((load.spanB.horizontal - load.spanA.horizontal) * tanBeta -
+       (sigma * load.spanAVerticalAtCarriage + load.spanBVerticalAtCarriage) - load.carriageWeight);
   const double slope = std::fabs(checkedDivide(h, L, f.valid));
   f.horizontal = checkedDivide(numerator, slope - tanBeta, f.valid);
   const double H = f.horizontal;
@@ -118,9 +119,9 @@ HoldingLineForces balanceMainline(const SpanInput& line, const CarriageLoad& loa
   const double tanBeta = std::tan(load.loadAngle);
   const double sigma = load.spanBHeight < 0 ? 1.0 : -1.0;
   const double numerator =
-      w * S / 2 + ((load.spanA.horizontal - load.spanB.horizontal) * tanBeta -
-                   (sigma * load.spanBVerticalAtCarriage + load.spanAVerticalAtCarriage) -
-                   load.carriageWeight);
+      w * S / 2 +
+      ((load.spanA.horizontal - load.spanB.horizontal) * tanBeta -
+       (sigma * load.spanBVerticalAtCarriage + load.spanAVerticalAtCarriage) - load.carriageWeight);
   const double slope = std::fabs(checkedDivide(h, L, f.valid));
   f.horizontal = checkedDivide(numerator, slope - tanBeta, f.valid);
   const double H = f.horizontal;

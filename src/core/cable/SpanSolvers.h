@@ -27,14 +27,14 @@ SpanForces solveContinuingRightward(const SpanInput& span);
 
 // The carriage's load and skyline forces that the holding line balances.
 struct CarriageLoad {
-  double loadAngle = 0.0;        // beta, rad
-  double carriageWeight = 0.0;   // kg
-  SpanForces spanA;              // with its vertical component at the carriage below
+  double loadAngle = 0.0;       // beta, rad
+  double carriageWeight = 0.0;  // kg
+  SpanForces spanA;             // with its vertical component at the carriage below
   SpanForces spanB;
   double spanAVerticalAtCarriage = 0.0;
   double spanBVerticalAtCarriage = 0.0;
-  double spanAHeight = 0.0;      // h of span A (left support top minus carriage)
-  double spanBHeight = 0.0;      // h of span B (carriage minus right support top)
+  double spanAHeight = 0.0;  // h of span A (left support top minus carriage)
+  double spanBHeight = 0.0;  // h of span B (carriage minus right support top)
 };
 
 // Haulback holding the carriage toward a higher right side; `line` has no tension (unused).
