@@ -24,8 +24,9 @@ int mirrored(int i, int n) {
 
 bool makeLargeProject(CSkyrigDoc& doc, int landingStep) {
   auto sampleDoc = makeDocument();
-  if (!sample::loadDtm(*sampleDoc, sample::sampleRoot() + "/Forest/SouthZone/dem.dat"))
-    return false;
+  CSkyrigView view;
+  initialUpdate(*sampleDoc, view);
+  if (!sample::loadSampleProject(*sampleDoc)) return false;
   const int n = kMaxGridCells;
   doc.ncols = doc.nrows = n;
   doc.cellSize = sampleDoc->cellSize;
