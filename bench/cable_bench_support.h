@@ -2,12 +2,17 @@
 // Ui and canvas, a scratch output folder; wall time and peak memory.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "app/AppContext.h"
 #include "app/Clock.h"
@@ -33,6 +38,31 @@ struct Session {
 inline double secondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
+
+// CPU seconds used by the calling thread so far.
+inline double threadCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// The CPU time of the busiest batch worker: on a machine shared with other work it gives the
+// run time each worker would need with a core of its own.
+struct BusiestWorker {
+  std::mutex mutex;
+  double seconds = 0;
+  double callerStart = 0;  // CPU time of the calling thread before the run (1-thread runs)
+  std::function<void()> hook() {
+    callerStart = threadCpuSeconds();
+    const auto caller = std::this_thread::get_id();
+    return [this, caller] {
+      const double used =
+          threadCpuSeconds() - (std::this_thread::get_id() == caller ? callerStart : 0);
+      std::lock_guard<std::mutex> lock(mutex);
+      seconds = std::max(seconds, used);
+    };
+  }
+};
 
 // Peak resident memory of the process, MB (VmHWM).
 inline double peakMemoryMb() {

@@ -59,7 +59,7 @@ class BatchTest : public ::testing::Test {
 };
 
 TEST_F(BatchTest, ConcaveRoadIsFeasibleAtFullLengthAndMinimumTailHeight) {
-  analyseAllCableways(p.app, {1, false});
+  analyseAllCableways(p.app, test::workers(1));
   EXPECT_EQ(road(9).pointCount, 11);  // east, down into the valley
   EXPECT_EQ(road(9).endCol, 20);
   EXPECT_EQ(p.doc->tailSparHeight[1][9], 12.0f);
@@ -77,7 +77,7 @@ TEST_F(BatchTest, RoadFeasibleOnlyAtTheThirdHeightKeepsThatHeight) {
                             minimumPayloadAt(7, 14)};
   ASSERT_TRUE(payloads[0] < payloads[1] && payloads[1] < payloads[2]);
   params().minPayloadPerTurn = (payloads[1] + payloads[2]) / 2;
-  analyseAllCableways(p.app, {1, false});
+  analyseAllCableways(p.app, test::workers(1));
   EXPECT_EQ(road(7).pointCount, road(7).genPointCount);
   EXPECT_EQ(p.doc->tailSparHeight[1][7], 14.0f);
   EXPECT_EQ(p.doc->cablewayMinPayload[1][7], payloads[2]);
@@ -87,7 +87,7 @@ TEST_F(BatchTest, RoadFeasibleOnlyAtTheThirdHeightKeepsThatHeight) {
 TEST_F(BatchTest, InfeasibleRoadsStopAtFivePointsAndTheTimingFileCountsTheTrials) {
   params().minPayloadPerTurn = 1.0e7f;
   p.clock = FixedClock(1000, 3725);  // the run takes 1 h 2 min 5 s
-  const BatchSummary summary = analyseAllCableways(p.app, {1, false});
+  const BatchSummary summary = analyseAllCableways(p.app, test::workers(1));
   int trials = 0;
   for (int r = 0; r < 36; ++r) {
     // Four heights at full length and at every shorter length down to 5 points.
@@ -106,16 +106,16 @@ TEST_F(BatchTest, InfeasibleRoadsStopAtFivePointsAndTheTimingFileCountsTheTrials
 TEST_F(BatchTest, DownhillYardingIsAcceptedWhenTheSystemAllowsIt) {
   params().minPayloadPerTurn = 1;
   params().downhillAvailable = 1;
-  analyseAllCableways(p.app, {1, false});
+  analyseAllCableways(p.app, test::workers(1));
   EXPECT_EQ(road(27).pointCount, road(27).genPointCount);
 }
 
 TEST_F(BatchTest, SecondRunAnalysesNothingAndAnUnwritableTimingFileIsReported) {
-  analyseAllCableways(p.app, {1, false});
+  analyseAllCableways(p.app, test::workers(1));
   const auto cableways = p.doc->cableways;
   const auto payloads = p.doc->profilePayload;
   p.paths.setRoot("/dev/null/cannot-be-a-folder");
-  const BatchSummary second = analyseAllCableways(p.app, {1, false});
+  const BatchSummary second = analyseAllCableways(p.app, test::workers(1));
   EXPECT_EQ(second.landingsAnalysed, 0);
   EXPECT_EQ(second.iterations, 0);
   EXPECT_TRUE(cableways == p.doc->cableways && payloads == p.doc->profilePayload);
@@ -137,7 +137,7 @@ TEST_F(BatchTest, CancelLeavesEveryLandingWhollyAnalysedOrUntouched) {
     p.doc->tailSparHeight = {};
     CancellingUi ui;
     AppContext app{*p.doc, *p.view, ui, p.canvas, p.paths, p.clock, p.random};
-    const BatchSummary summary = analyseAllCableways(app, {threads, false});
+    const BatchSummary summary = analyseAllCableways(app, test::workers(threads));
     int analysed = 0;
     for (int id = 1; id <= 6; ++id) {
       analysed += p.doc->landingAnalysed[id];

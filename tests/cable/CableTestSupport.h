@@ -12,6 +12,7 @@
 #include "app/Paths.h"
 #include "app/Random.h"
 #include "app/ScriptedUi.h"
+#include "cable/BatchAnalysis.h"
 #include "cable/CableWorkArea.h"
 #include "cable/IntermediateSupports.h"
 #include "cable/PayloadAnalysis.h"
@@ -58,6 +59,13 @@ struct Project {
     doc->landingCount = std::max(doc->landingCount, id);
   }
 };
+
+// Batch options with `threads` workers and the fast searches.
+inline BatchOptions workers(int threads) {
+  BatchOptions options;
+  options.threads = threads;
+  return options;
+}
 
 // Elevation z and horizontal distance d of one hand-made profile point.
 struct GroundPoint {

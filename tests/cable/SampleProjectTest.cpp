@@ -58,8 +58,8 @@ std::string readFile(const std::filesystem::path& path) {
 TEST(SampleProject, TwoWorkersGiveTheSequentialDocumentByteForByte) {
   test::Project one("cable_sample_1"), two("cable_sample_2");
   ASSERT_TRUE(sample::loadSampleProject(*one.doc) && sample::loadSampleProject(*two.doc));
-  const BatchSummary sequential = analyseAllCableways(one.app, {1, false});
-  const BatchSummary parallel = analyseAllCableways(two.app, {2, false});
+  const BatchSummary sequential = analyseAllCableways(one.app, test::workers(1));
+  const BatchSummary parallel = analyseAllCableways(two.app, test::workers(2));
   expectSameDocument(*one.doc, *two.doc);
   EXPECT_EQ(one.canvas.calls, two.canvas.calls);
   EXPECT_EQ(readFile(one.paths.resolve(kTimingFilePath)),
@@ -73,6 +73,7 @@ TEST(SampleProject, TwoWorkersGiveTheSequentialDocumentByteForByte) {
   // Outcomes of the 216 roads (pinned): on this steep terrain with long spans no road carries
   // the minimum payload at full length; most do once shortened.
   EXPECT_EQ(sequential.feasibleAtHeight, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(sequential.shortenedAtHeight, (std::array<int, 4>{65, 17, 24, 35}));
   EXPECT_EQ(sequential.feasibleShortened, 141);
   EXPECT_EQ(sequential.infeasible, 75);
   EXPECT_EQ(sequential.iterations, 20296);

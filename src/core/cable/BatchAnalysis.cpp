@@ -146,7 +146,7 @@ class RoadQueue {
 // Runs every road on the workers; returns how many landings were analysed (fewer after a
 // cancel; they are the first ones of the list).
 int runRoads(AppContext& app, std::vector<Worker>& workers, const std::vector<int>& landings,
-             std::vector<RoadOutcome>& outcomes) {
+             std::vector<RoadOutcome>& outcomes, const std::function<void()>& finished) {
   RoadQueue queue(landings, outcomes);
   const int total = queue.total();
   if (!app.ui.progress(progressText(0, total))) return 0;
@@ -161,6 +161,7 @@ int runRoads(AppContext& app, std::vector<Worker>& workers, const std::vector<in
         if (!app.ui.progress(progressText(done, total))) queue.cancel();
       }
     }
+    if (finished) finished();
     return queue.landingsDone();
   }
 
@@ -170,9 +171,10 @@ int runRoads(AppContext& app, std::vector<Worker>& workers, const std::vector<in
   std::vector<std::thread> threads;
   threads.reserve(workers.size());
   for (Worker& worker : workers) {
-    threads.emplace_back([&queue, &app, &running, workerPtr = &worker] {
+    threads.emplace_back([&queue, &app, &running, &finished, workerPtr = &worker] {
       for (int task = queue.take(); task >= 0; task = queue.take())
         queue.run(app.doc, *workerPtr, task);
+      if (finished) finished();
       queue.workerStopped(running);
     });
   }
@@ -223,10 +225,12 @@ void drawOutcomes(AppContext& app, const std::vector<int>& landings, int analyse
       Rgb colour = kInfeasibleColour;
       if (outcome.feasible) {
         colour = outcome.heightIndex == 0 ? kFeasibleAtMinimumColour : kFeasibleTallerColour;
-        if (outcome.shortened)
+        if (outcome.shortened) {
           ++summary.feasibleShortened;
-        else
+          ++summary.shortenedAtHeight[outcome.heightIndex];
+        } else {
           ++summary.feasibleAtHeight[outcome.heightIndex];
+        }
       } else {
         ++summary.infeasible;
       }
@@ -355,7 +359,7 @@ BatchSummary analyseAllCableways(AppContext& app, const BatchOptions& options) {
   }
   std::vector<RoadOutcome> outcomes(static_cast<std::size_t>(kLandingSlots) * kCablewaysPerLanding);
 
-  const int analysed = runRoads(app, workers, landings, outcomes);
+  const int analysed = runRoads(app, workers, landings, outcomes, options.workerFinished);
   mergeWorkers(app, workers, summary);
   app.view.cable.literalSearches = viewLiteral;
   summary.landingsAnalysed = analysed;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "cable/CableWorkArea.h"
 #include "cable/PayloadAnalysis.h"
@@ -21,6 +22,9 @@ inline constexpr char kTimingFilePath[] = "E:\\thesis\\output\\CableAnalTime.txt
 struct BatchOptions {
   int threads = 0;               // workers; 0 = one per hardware thread
   bool literalSearches = false;  // reference scans instead of the fast searches
+  // Called on each worker's own thread when it has no road left (benchmarks read the thread's
+  // CPU time there).
+  std::function<void()> workerFinished;
 };
 
 // How one road ended.
@@ -36,7 +40,8 @@ struct BatchSummary {
   std::int32_t steepChordBreaks = 0;  // infeasible roads with a too steep chord break
   std::int64_t payloadAnalyses = 0;   // every payload analysis, support reductions included
   bool cancelled = false;
-  std::array<int, 4> feasibleAtHeight{};  // full-length roads feasible at h_0..h_3
+  std::array<int, 4> feasibleAtHeight{};   // full-length roads feasible at h_0..h_3
+  std::array<int, 4> shortenedAtHeight{};  // roads feasible once shortened, by height
   int feasibleShortened = 0;
   int infeasible = 0;
 };
