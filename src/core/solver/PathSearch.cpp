@@ -40,11 +40,13 @@ void prepareSearch(SolverTables& solver) {
   const auto nodes = static_cast<std::size_t>(solver.nodeCount) + 1;
   search.state.assign(nodes, 0);
   search.label.assign(nodes, 0.0f);
-  search.predecessor.assign(nodes, 0);
+  search.settlingLink.assign(nodes, 0);
   search.touched.clear();
   search.touched.reserve(nodes);
   search.path.clear();
   search.path.reserve(nodes);
+  search.pathLinks.clear();
+  search.pathLinks.reserve(nodes);
   search.candidates.reserve(nodes);
   search.candidates.clear();
 }
@@ -53,6 +55,7 @@ void searchPath(SolverTables& solver, std::int32_t linkCount, std::int32_t origi
                 std::int32_t destination, Ui& ui) {
   SearchWorkspace& search = solver.search;
   search.path.clear();
+  search.pathLinks.clear();
   if (solver.searchAborted) return;
   resetTouched(search);
   CandidateList& candidates = search.candidates;
@@ -92,15 +95,18 @@ void searchPath(SolverTables& solver, std::int32_t linkCount, std::int32_t origi
     // Settle the picked link's to-node.
     const std::int32_t link = candidates.link(picked);
     current = to[link];
-    search.predecessor[static_cast<std::size_t>(current)] = from[link];
+    search.settlingLink[static_cast<std::size_t>(current)] = link;
     label[current] = key;
     state[current] = kSettled;
     if (current == destination) {
-      search.path.push_back(destination);
+      // Each node but the origin was settled once, by a link from its predecessor.
       for (std::int32_t node = destination; node != origin;) {
-        node = search.predecessor[static_cast<std::size_t>(node)];
+        const std::int32_t into = search.settlingLink[static_cast<std::size_t>(node)];
         search.path.push_back(node);
+        search.pathLinks.push_back(into);
+        node = from[into];
       }
+      search.path.push_back(origin);
       return;
     }
     const std::int32_t moved = candidates.removeBest();

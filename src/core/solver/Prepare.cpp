@@ -111,6 +111,11 @@ void numberToNodes(const LinkTable& links, SolverTables& solver) {
       solver.firstOutgoingLink[static_cast<std::size_t>(from)] = k;
   }
   solver.linkIndex.build(solver.linkFrom, solver.linkTo, n);
+  solver.firstCopy.assign(static_cast<std::size_t>(n) + 1, 0);
+  for (std::int32_t k = 1; k <= n; ++k)
+    solver.firstCopy[static_cast<std::size_t>(k)] =
+        solver.linkIndex.find(solver.linkFrom[static_cast<std::size_t>(k)],
+                              solver.linkTo[static_cast<std::size_t>(k)]);
 }
 
 // Period ascending, then within each run of equal period volume descending.

@@ -105,11 +105,11 @@ void Heuristic::routeSale(std::int32_t sale) {
   store.nodes.insert(store.nodes.end(), path.rbegin(), path.rend());
 
   // Book the volume on each link from the entry towards the destination; duplicates of a
-  // link book to the first copy in table order.
+  // link book to the first copy in table order (Find link).
   const float volume = solver_.saleVolume[s];
-  for (std::size_t k = path.size(); k >= 2; --k) {
-    const std::int32_t link = findLink(solver_, path[k - 1], path[k - 2]);
-    const auto l = static_cast<std::size_t>(link);
+  const std::vector<std::int32_t>& into = solver_.search.pathLinks;
+  for (std::size_t k = into.size(); k >= 1; --k) {
+    const auto l = static_cast<std::size_t>(solver_.firstCopy[static_cast<std::size_t>(into[k - 1])]);
     solver_.linkFlow[l] += volume;
     solver_.workingCost[l] = solver_.adjustedVariableCost[l];
   }

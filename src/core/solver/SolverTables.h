@@ -19,10 +19,11 @@ namespace skyrig {
 struct SearchWorkspace {
   std::vector<std::int32_t> state;        // per node: 0 untouched, candidate position, or settled
   std::vector<float> label;               // per node: distance label of a settled node
-  std::vector<std::int32_t> predecessor;  // per node: from-node of the link that settled it
+  std::vector<std::int32_t> settlingLink;  // per node: the link that settled it
   std::vector<std::int32_t> touched;      // nodes whose state is not 0
   CandidateList candidates;
   std::vector<std::int32_t> path;         // nodes of the last path, destination first
+  std::vector<std::int32_t> pathLinks;    // pathLinks[k]: the link into path[k]
 };
 
 // Paths of the current pass, entry node first: sale i's nodes are
@@ -51,6 +52,7 @@ struct SolverTables {
   std::vector<float> workingCost;
   std::vector<float> linkFlow;      // volume routed over the link; after Solve the best flows
   std::vector<float> bestLinkFlow;  // copy taken when an iteration becomes the best
+  std::vector<std::int32_t> firstCopy;  // per link: Find link of its from- and to-node
 
   // Per sale (1..sale count).
   std::vector<std::int32_t> saleEntry;        // 0 when the name is not a node
