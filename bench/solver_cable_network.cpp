@@ -1,5 +1,6 @@
-// Benchmark: the cable network of a 126 x 160 cell unit (20,000 timber cells outside the stream buffer) with 16 landings
-// of 36 analysed cable roads each, built and solved to the end (aim: under a minute).
+// Benchmark: the cable network of a 126 x 160 cell unit (20,000 timber cells outside the
+// stream buffer) with 16 landings of 36 analysed cable roads each, built and solved to the end
+// (aim: under a minute).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,7 +17,8 @@
 #include "solver/SolverTables.h"
 
 int main() {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skyrig_bench_cable_" + std::to_string(::getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("skyrig_bench_cable_" + std::to_string(::getpid()));
   const skyrig::Paths paths(dir);
   skyrig::ScriptedUi ui;
   auto doc = bench::makeTerrain(126, 160);

@@ -64,7 +64,8 @@ void compareSearches(skyrig::CSkyrigDoc& doc, const char* costs) {
 }  // namespace
 
 int main() {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skyrig_bench_road_" + std::to_string(::getpid()));
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("skyrig_bench_road_" + std::to_string(::getpid()));
   const skyrig::Paths paths(dir);
   skyrig::ScriptedUi ui;
   auto doc = bench::makeTerrain(250, 250);

@@ -43,8 +43,8 @@ inline void placeLanding(CSkyrigDoc& doc, int id, int col, int row, int system =
 
 // A cable road from the landing to (endCol, endRow): its line through the two cell centres,
 // `points` profile points with the same payload (kg) and a cycle time of 10 s per point number.
-inline void addCableway(CSkyrigDoc& doc, int landing, int road, int endCol, int endRow, int points,
-                        float payload = 2000.0f, int supports = 0) {
+inline void addCableway(CSkyrigDoc& doc, int landing, int road, int endCol, int endRow,
+                        int points, float payload = 2000.0f, int supports = 0) {
   const auto l = static_cast<std::size_t>(landing);
   const auto k = static_cast<std::size_t>(road);
   const Landing& site = doc.landings[l];
@@ -54,8 +54,8 @@ inline void addCableway(CSkyrigDoc& doc, int landing, int road, int endCol, int 
   way.endCol = way.genEndCol = endCol;
   way.endRow = way.genEndRow = endRow;
   way.pointCount = way.genPointCount = points;
-  way.slope = to.x == from.x ? 999999.875f
-                             : static_cast<float>(to.y - from.y) / static_cast<float>(to.x - from.x);
+  const float dx = static_cast<float>(to.x - from.x);
+  way.slope = to.x == from.x ? 999999.875f : static_cast<float>(to.y - from.y) / dx;
   way.intercept = static_cast<float>(from.y) - static_cast<float>(from.x) * way.slope;
   way.supportCount = supports;
   for (int p = 1; p <= points; ++p) {

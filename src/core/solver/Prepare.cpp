@@ -168,6 +168,8 @@ void lookUpSales(const SaleTable& sales, SolverTables& solver, Ui& ui) {
 void prepare(NetworkTables& network, SolverTables& solver, Ui& ui) {
   sortLinks(network.links, solver);
   numberToNodes(network.links, solver);
+  // The path file readers rebuild flows in this array after their own Prepare.
+  solver.linkFlow.resize(static_cast<std::size_t>(network.links.count()) + 1, 0.0f);
   if (network.sales.count() == 0)
     ui.message("No sale data are available. Please check your sale file.", MessageIcon::Stop);
   sortSales(network.sales);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/Random.h"
 #include "app/Ui.h"
@@ -109,7 +110,8 @@ void Heuristic::routeSale(std::int32_t sale) {
   const float volume = solver_.saleVolume[s];
   const std::vector<std::int32_t>& into = solver_.search.pathLinks;
   for (std::size_t k = into.size(); k >= 1; --k) {
-    const auto l = static_cast<std::size_t>(solver_.firstCopy[static_cast<std::size_t>(into[k - 1])]);
+    const std::int32_t link = solver_.firstCopy[static_cast<std::size_t>(into[k - 1])];
+    const auto l = static_cast<std::size_t>(link);
     solver_.linkFlow[l] += volume;
     solver_.workingCost[l] = solver_.adjustedVariableCost[l];
   }
@@ -148,7 +150,8 @@ void Heuristic::slopeScale() {
   for (std::size_t k = 1; k <= static_cast<std::size_t>(linkCount_); ++k) {
     const float flow = solver_.linkFlow[k];
     if (flow > 0)
-      solver_.workingCost[k] = solver_.adjustedFixedCost[k] / flow + solver_.adjustedVariableCost[k];
+      solver_.workingCost[k] =
+          solver_.adjustedFixedCost[k] / flow + solver_.adjustedVariableCost[k];
   }
 }
 
@@ -182,6 +185,7 @@ void Heuristic::run() {
   std::copy(solver_.adjustedVariableCost.begin(), solver_.adjustedVariableCost.end(),
             solver_.workingCost.begin());
 
+  ui_.progress("Solving the network: iteration 1");
   pass(true);
   computeTotals();
   std::fill(solver_.workingCost.begin() + 1, solver_.workingCost.end(), kUnusedLinkCost);
@@ -193,6 +197,8 @@ void Heuristic::run() {
     solver_.previousTotal = solver_.total;
     std::fill(solver_.linkFlow.begin(), solver_.linkFlow.end(), 0.0f);
     ++solver_.iteration;
+    // Progress only: stopping a solve part-way would leave the runs without a path file.
+    ui_.progress("Solving the network: iteration " + std::to_string(solver_.iteration));
     drawProcessingOrder();
     pass(false);
     computeTotals();
