@@ -1,13 +1,52 @@
-// skyrig-cli solve: runs the network solver on a link file and a sale file.
+// skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG: runs the network solver on a link file
+// and a sale file in the export formats, as the program's Solve does, writes the path file and
+// the iteration log (an empty ITERLOG writes none) and prints one summary line.
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "Subcommands.h"
+#include "app/Paths.h"
+#include "app/Random.h"
+#include "app/ScriptedUi.h"
+#include "network/NetworkFileReader.h"
+#include "network/NetworkTables.h"
+#include "solver/Solve.h"
+#include "solver/SolverTables.h"
 
 namespace skyrig::cli {
 
-int runSolveCommand(int /*argc*/, char** /*argv*/) {
-  std::fputs("skyrig-cli solve: not available in this build\n", stderr);
-  return 1;
+// Takes its arguments with or without the leading program name and "solve".
+int runSolveCommand(int argc, char** argv) {
+  std::vector<std::string> args(argv, argv + argc);
+  if (!args.empty() && args.front().find("skyrig-cli") != std::string::npos)
+    args.erase(args.begin());
+  if (!args.empty() && args.front() == "solve") args.erase(args.begin());
+  if (args.size() != 4) {
+    std::fputs("usage: skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n", stderr);
+    return 2;
+  }
+  auto network = std::make_unique<NetworkTables>();
+  auto solver = std::make_unique<SolverTables>();
+  std::string error;
+  if (!readLinkFile(args[0], network->links, error) ||
+      !readSaleFile(args[1], network->sales, error)) {
+    std::fprintf(stderr, "skyrig-cli solve: %s; nothing is solved\n", error.c_str());
+    return 1;
+  }
+  solver->pathFileName = args[2];
+  solver->iterationLogName = args[3];
+
+  ScriptedUi ui;
+  ui.echo = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+  const Paths paths(".");
+  Random random;  // the program's generator, seeded with 1 at start
+  if (!solve(*network, *solver, ui, paths, random)) return 1;
+  std::printf("best total %f, best iteration %d, iterations %d, nodes %d, links %d, sales %d\n",
+              static_cast<double>(solver->bestTotal), solver->bestIteration, solver->iteration,
+              solver->nodeCount, network->links.count(), network->sales.count());
+  return 0;
 }
 
 }  // namespace skyrig::cli

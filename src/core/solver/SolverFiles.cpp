@@ -1,0 +1,82 @@
+#include "solver/SolverFiles.h"
+
+#include <string>
+
+#include "app/Ui.h"
+#include "network/NetworkTables.h"
+#include "solver/SolverTables.h"
+
+namespace skyrig {
+
+namespace {
+
+// Appends the decimal digits of a non-negative number.
+char* appendNumber(char* out, std::int32_t value) {
+  char digits[12];
+  int n = 0;
+  auto v = static_cast<std::uint32_t>(value);
+  do {
+    digits[n++] = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  while (n > 0) *out++ = digits[--n];
+  return out;
+}
+
+}  // namespace
+
+void writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
+                   const SolverTables& solver, bool& reported) {
+  std::unique_ptr<std::FILE, FileCloser> file(paths.openForWriting(solver.pathFileName));
+  if (!file) {
+    if (!reported)
+      ui.message("The path file " + paths.displayName(solver.pathFileName) +
+                     " cannot be created. The solution is kept in memory only.",
+                 MessageIcon::Exclamation);
+    reported = true;
+    return;
+  }
+  std::FILE* out = file.get();
+  const std::int32_t count = sales.count();
+  std::fprintf(out, "%d\n", 0);
+  std::fprintf(out, "%d\n", count);
+  char line[32];
+  for (std::int32_t i = 1; i <= count; ++i) {
+    const auto s = static_cast<std::size_t>(i);
+    const std::int32_t length = solver.paths.length[s];
+    std::fprintf(out, "%d\n%f\n%d\n", i, static_cast<double>(sales[i].volume), length);
+    const std::int32_t* node = solver.paths.nodes.data() + solver.paths.start[s];
+    for (std::int32_t k = 0; k < length; ++k) {
+      char* end = appendNumber(line, node[k]);
+      *end++ = ' ';
+      std::fwrite(line, 1, static_cast<std::size_t>(end - line), out);
+    }
+    std::fputc('\n', out);
+  }
+  std::fprintf(out, "%lf\n", static_cast<double>(solver.variableTotal));
+  std::fprintf(out, "%lf\n", static_cast<double>(solver.fixedTotal));
+  std::fprintf(out, "%lf\n", static_cast<double>(solver.total));
+}
+
+IterationLog::IterationLog(const Paths& paths, Ui& ui, std::string_view name) {
+  if (name.empty()) return;
+  file_.reset(paths.openForWriting(name));
+  if (!file_)
+    ui.message("The iteration log " + paths.displayName(name) +
+                   " cannot be created. The solve goes on without it.",
+               MessageIcon::Exclamation);
+}
+
+void IterationLog::iteration(int number, float total) {
+  if (file_)
+    std::fprintf(file_.get(), "Iteration: %d\tCurrentSolution %f\n", number,
+                 static_cast<double>(total));
+}
+
+void IterationLog::best(int number, float total) {
+  if (file_)
+    std::fprintf(file_.get(), "Best Iteration: %d\tBestSolution %f\n", number,
+                 static_cast<double>(total));
+}
+
+}  // namespace skyrig
