@@ -29,6 +29,10 @@ struct CSkyrigView {
   std::uint8_t placingTimberExit = 0;
   std::uint8_t volumeShown = 0;
   std::uint8_t clumpingDone = 0;
+  std::uint8_t leftButtonHeld = 0;  // between a left button press and its release
+
+  // Where the profile check draws its picture; nullptr draws nothing (headless runs).
+  Canvas* profileCanvas = nullptr;
 
   std::string resultFilePath;
 
