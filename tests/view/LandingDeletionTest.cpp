@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "ViewTestSupport.h"
+#include "view/LandingDeletion.h"
+
+namespace skyrig {
+namespace {
+
+using testing::ViewFixture;
+
+// Gives slot i recognisable values in every per-landing table.
+void markSlot(CSkyrigDoc& doc, int i) {
+  const float v = 100.0f * static_cast<float>(i + 1);
+  doc.landings[i] = {i + 10, i + 20, 1 + i % 3};
+  doc.landingConstructionCost[i] = v;
+  doc.landingSharedTower[i] = i;
+  doc.landingAnalysed[i] = static_cast<std::uint8_t>(i % 2);
+  doc.cableways[i][5].endCol = i + 30;
+  doc.cableways[i][35].supportCount = i;
+  doc.cablewayMinPayload[i][7] = v + 1;
+  doc.cablewayCycleTime[i][7] = v + 2;
+  doc.tailSparHeight[i][7] = v + 3;
+  doc.profilePayload[i][7][100] = v + 4;
+  doc.profileCycleTime[i][7][1] = v + 5;
+}
+
+// True when slot `at` holds what markSlot gave slot `from`.
+void expectSlotHolds(const CSkyrigDoc& doc, int at, int from) {
+  const float v = 100.0f * static_cast<float>(from + 1);
+  EXPECT_EQ(doc.landings[at], (Landing{from + 10, from + 20, 1 + from % 3})) << at;
+  EXPECT_EQ(doc.landingConstructionCost[at], v) << at;
+  EXPECT_EQ(doc.landingSharedTower[at], from) << at;
+  EXPECT_EQ(doc.landingAnalysed[at], from % 2) << at;
+  EXPECT_EQ(doc.cableways[at][5].endCol, from + 30) << at;
+  EXPECT_EQ(doc.cableways[at][35].supportCount, from) << at;
+  EXPECT_EQ(doc.cablewayMinPayload[at][7], v + 1) << at;
+  EXPECT_EQ(doc.cablewayCycleTime[at][7], v + 2) << at;
+  EXPECT_EQ(doc.tailSparHeight[at][7], v + 3) << at;
+  EXPECT_EQ(doc.profilePayload[at][7][100], v + 4) << at;
+  EXPECT_EQ(doc.profileCycleTime[at][7][1], v + 5) << at;
+}
+
+TEST(LandingDeletion, DeletingLandingTwoOfFourMovesThreeAndFourDown) {
+  ViewFixture f(1, 1);
+  for (int i = 0; i <= 4; ++i) markSlot(*f.doc, i);
+  f.doc->landingCount = 4;
+  ASSERT_TRUE(deleteLanding(*f.doc, 2));
+  EXPECT_EQ(f.doc->landingCount, 3);
+  expectSlotHolds(*f.doc, 1, 1);
+  expectSlotHolds(*f.doc, 2, 3);
+  expectSlotHolds(*f.doc, 3, 4);
+  expectSlotHolds(*f.doc, 4, 0);  // the vacated slot gets the trial landing's scratch
+  expectSlotHolds(*f.doc, 0, 0);
+}
+
+TEST(LandingDeletion, DeletingTheLastOrOnlyLandingTakesTheScratchSlot) {
+  ViewFixture f(1, 1);
+  for (int i = 0; i <= 1; ++i) markSlot(*f.doc, i);
+  f.doc->landingCount = 1;
+  ASSERT_TRUE(deleteLanding(*f.doc, 1));
+  EXPECT_EQ(f.doc->landingCount, 0);
+  expectSlotHolds(*f.doc, 1, 0);
+}
+
+TEST(LandingDeletion, IdsThatAreNoLandingChangeNothing) {
+  ViewFixture f(1, 1);
+  for (int i = 0; i <= 3; ++i) markSlot(*f.doc, i);
+  f.doc->landingCount = 3;
+  EXPECT_FALSE(deleteLanding(*f.doc, 0));
+  EXPECT_FALSE(deleteLanding(*f.doc, 4));
+  EXPECT_FALSE(deleteLanding(*f.doc, -1));
+  EXPECT_EQ(f.doc->landingCount, 3);
+  for (int i = 0; i <= 3; ++i) expectSlotHolds(*f.doc, i, i);
+}
+
+}  // namespace
+}  // namespace skyrig

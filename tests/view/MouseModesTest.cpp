@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "ViewTestSupport.h"
+#include "app/CommandTable.h"
+#include "view/LandingPlacement.h"
+#include "view/MouseHandlers.h"
+
+namespace skyrig {
+namespace {
+
+using testing::ViewFixture;
+
+void mouse(ViewFixture& f, MouseAction action, int c, int r) {
+  const MapPoint p = f.at(c, r);
+  handleMouse(f.app, action, p.x, p.y);
+}
+
+void click(ViewFixture& f, int c, int r) {
+  mouse(f, MouseAction::Press, c, r);
+  mouse(f, MouseAction::Release, c, r);
+}
+
+void doubleClick(ViewFixture& f, int c, int r) {
+  click(f, c, r);
+  mouse(f, MouseAction::DoubleClick, c, r);
+  mouse(f, MouseAction::Release, c, r);
+}
+
+TEST(Boundary, PointsAreJoinedAsPlacedAndTheDoubleClickClosesThePolygon) {
+  ViewFixture f(5, 5);
+  ASSERT_TRUE(runCommand("BoundaryByMouse", f.app));
+  click(f, 1, 1);
+  click(f, 4, 1);
+  doubleClick(f, 4, 4);  // its first click adds point 3
+  EXPECT_EQ(f.doc->boundaryPointCount, 3);
+  EXPECT_EQ(f.doc->boundaryPoints[3], (CellPoint{4, 4}));
+  EXPECT_EQ(f.view->drawingBoundary, 0);
+  // Centres: (1,1) = (100,-100), (4,1) = (130,-100), (4,4) = (130,-130).
+  const std::vector<std::string> expected = {"line 100 -100 130 -100 5 0,0,0 solid",
+                                             "line 130 -100 130 -130 5 0,0,0 solid",
+                                             "line 100 -100 130 -130 5 0,0,0 solid"};
+  EXPECT_EQ(f.callsStartingWith("line"), expected);
+}
+
+TEST(Boundary, TheFiftiethPointIsRefused) {
+  ViewFixture f(60, 1);
+  ASSERT_TRUE(runCommand("BoundaryByMouse", f.app));
+  for (int c = 1; c <= 49; ++c) click(f, c, 1);
+  EXPECT_TRUE(f.ui.messages().empty());
+  click(f, 50, 1);
+  EXPECT_EQ(f.ui.messages(), std::vector<std::string>{
+                                 "message stop: No more points for the unit boundary can be accepted."});
+  EXPECT_EQ(f.doc->boundaryPointCount, 49);
+  EXPECT_EQ(f.doc->boundaryPoints[49], (CellPoint{49, 1}));
+  EXPECT_EQ(f.view->drawingBoundary, 1);
+}
+
+TEST(TimberExits, EachPressPlacesOneExitAndBlackensTheEarlierOnes) {
+  ViewFixture f(5, 5);
+  for (int c = 1; c <= 3; ++c) {
+    ASSERT_TRUE(runCommand("NetworkRoadsTimberExits", f.app));
+    f.canvas.calls.clear();
+    mouse(f, MouseAction::Press, c, 2);
+    EXPECT_EQ(f.view->placingTimberExit, 0);
+  }
+  // The third press blackened exits 1 and 2, not itself.
+  const std::vector<std::string> expected = {"fill 95 -115 105 -105 0,0,0",
+                                             "fill 105 -115 115 -105 0,0,0"};
+  EXPECT_EQ(f.canvas.calls, expected);
+  EXPECT_EQ(f.doc->timberExitCount, 3);
+  EXPECT_EQ(f.doc->timberExits[3], (RowColPoint{2, 3}));
+  // A press without the mode places nothing.
+  mouse(f, MouseAction::Press, 5, 5);
+  EXPECT_EQ(f.doc->timberExitCount, 3);
+}
+
+TEST(TimberExits, TheTwentiethExitIsRefusedAndNothingIsWrittenPastTheTable) {
+  ViewFixture f(30, 1);
+  for (int c = 1; c <= 20; ++c) {
+    runCommand("NetworkRoadsTimberExits", f.app);
+    mouse(f, MouseAction::Press, c, 1);
+  }
+  EXPECT_EQ(f.doc->timberExitCount, 19);
+  EXPECT_EQ(f.doc->timberExits[19], (RowColPoint{1, 19}));
+  EXPECT_EQ(f.ui.messages(), std::vector<std::string>{
+                                 "message stop: No more than 19 timber exits can be accepted."});
+  EXPECT_EQ(f.view->placingTimberExit, 0);
+}
+
+TEST(LandingPlacement, PreparationChoosesTheLandingToPlace) {
+  ViewFixture f(3, 3);
+  runCommand("LandingsPlace", f.app);
+  EXPECT_EQ(f.doc->landingCount, 1);
+  EXPECT_EQ(f.view->placingLanding, 1);
+  runCommand("LandingsPlace", f.app);  // landing 1 still not placed: placed again
+  EXPECT_EQ(f.doc->landingCount, 1);
+  f.doc->landings[1].system = 2;
+  runCommand("LandingsPlace", f.app);
+  EXPECT_EQ(f.doc->landingCount, 2);
+}
+
+TEST(LandingPlacement, TheNinetyFirstLandingIsRefused) {
+  ViewFixture f(3, 3);
+  f.doc->landingCount = 90;
+  f.doc->landings[90] = {2, 2, 1};
+  const auto landings = f.doc->landings;
+  runCommand("LandingsPlace", f.app);
+  EXPECT_EQ(f.ui.messages(), std::vector<std::string>{
+                                 "message stop: You cannot add more than 90 landing alternatives."});
+  EXPECT_EQ(f.view->placingLanding, 0);
+  click(f, 3, 3);
+  EXPECT_EQ(f.doc->landingCount, 90);
+  EXPECT_EQ(f.doc->landings, landings);
+}
+
+TEST(LandingPlacement, AClickPlacesTheLandingAtTheReleasedCell) {
+  ViewFixture f(3, 3);
+  f.doc->currentCableSystem = 0;
+  runCommand("LandingsPlace", f.app);
+  f.canvas.calls.clear();
+  click(f, 2, 3);
+  EXPECT_EQ(f.doc->landings[1], (Landing{3, 2, 1}));
+  EXPECT_EQ(f.doc->currentCableSystem, 1);
+  EXPECT_EQ(f.view->placingLanding, 0);
+  // Released cell, landing cell, label below the cell's lower-left corner.
+  const std::vector<std::string> calls = {
+      "fill 105 -125 115 -115 0,0,0", "status x:1010  y:2000  z:500  c:2  r:3  ",
+      "fill 105 -125 115 -115 0,0,0", "status x:1010  y:2000  z:500",
+      "text 105 -125 50 0,0,0 1"};
+  EXPECT_EQ(f.canvas.calls, calls);
+}
+
+TEST(LandingPlacement, AReleaseOffTheGridKeepsThePlacementPending) {
+  ViewFixture f(3, 3);
+  runCommand("LandingsPlace", f.app);
+  handleMouse(f.app, MouseAction::Press, 5000, 5000);
+  handleMouse(f.app, MouseAction::Release, 5000, 5000);
+  EXPECT_EQ(f.canvas.calls,
+            std::vector<std::string>{"status Data are not available..." + std::string(50, ' ')});
+  EXPECT_EQ(f.view->placingLanding, 1);
+  EXPECT_EQ(f.doc->landings[1].system, 0);
+}
+
+TEST(LandingPlacement, APointOnACellBorderFindsNoCell) {
+  ViewFixture f(3, 3);
+  runCommand("LandingsPlace", f.app);
+  // x = 105 is the border between columns 1 and 2.
+  handleMouse(f.app, MouseAction::Press, 105, -100);
+  EXPECT_EQ(f.doc->pickValid, 0);
+  EXPECT_EQ(f.doc->pickStart, (CellPoint{-1, -1}));
+}
+
+TEST(LandingPlacement, DragScansTheRectangleColumnByColumnAndTheFirstBestWins) {
+  ViewFixture f(15, 25);
+  std::vector<CellPoint> order;
+  const CellPoint best = bestLandingCell(*f.doc, f.canvas, {10, 20}, {12, 18}, [&](int c, int r) {
+    order.push_back({c, r});
+    return 5.0f;
+  });
+  const std::vector<CellPoint> expected = {{10, 18}, {10, 19}, {10, 20}, {11, 18}, {11, 19},
+                                           {11, 20}, {12, 18}, {12, 19}, {12, 20}};
+  EXPECT_EQ(order, expected);
+  EXPECT_EQ(best, (CellPoint{10, 18}));
+  // Nine white fills first, then one more before each score.
+  EXPECT_EQ(f.callsStartingWith("fill").size(), 18u);
+
+  const CellPoint later = bestLandingCell(*f.doc, f.canvas, {12, 18}, {10, 20}, [](int c, int r) {
+    return c == 11 && r >= 19 ? 7.5f : 1.0f;
+  });
+  EXPECT_EQ(later, (CellPoint{11, 19}));
+
+  const CellPoint none = bestLandingCell(*f.doc, f.canvas, {10, 20}, {12, 18},
+                                         [](int, int) { return -1.0f; });
+  EXPECT_EQ(none, (CellPoint{-1, -1}));
+}
+
+TEST(LandingPlacement, DraggingDrawsTheDottedSearchRectangle) {
+  ViewFixture f(5, 5);
+  runCommand("LandingsPlace", f.app);
+  mouse(f, MouseAction::Press, 1, 1);
+  f.canvas.calls.clear();
+  mouse(f, MouseAction::Move, 3, 2);
+  EXPECT_EQ(f.doc->pickEnd, (CellPoint{3, 2}));
+  const std::vector<std::string> expected = {
+      "status x:1020  y:2030  z:500  c:3  r:2      ",
+      "line 100 -100 120 -100 5 0,0,255 dotted", "line 120 -100 120 -110 5 0,0,255 dotted",
+      "line 120 -110 100 -110 5 0,0,255 dotted", "line 100 -110 100 -100 5 0,0,255 dotted"};
+  EXPECT_EQ(f.canvas.calls, expected);
+}
+
+TEST(MouseMove, StatusShowsTheVolumeWhileTheVolumeIsShown) {
+  ViewFixture f(3, 3);
+  f.doc->volumeGridOriginal(2, 1) = 0.75f;
+  mouse(f, MouseAction::Move, 2, 1);
+  f.view->volumeShown = 1;
+  mouse(f, MouseAction::Move, 2, 1);
+  const std::vector<std::string> expected = {
+      "status: x:1010  y:2020  z:500  c:2  r:1      ",
+      "status: x:1010  y:2020  z:0.8  c:2  r:1         "};
+  EXPECT_EQ(f.ui.log(), expected);
+  // Moving without a held button or off the grid changes nothing else.
+  handleMouse(f.app, MouseAction::Move, -4000, 4000);
+  EXPECT_EQ(f.ui.log().size(), 2u);
+  EXPECT_EQ(f.doc->pickEnd, (CellPoint{-1, -1}));
+}
+
+}  // namespace
+}  // namespace skyrig
