@@ -1,0 +1,127 @@
+// The map picture over a retained image, and a PNG of the sample project checked pixel by pixel.
+#ifdef SKYRIG_HAVE_PNG
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "AsciiGridForTests.h"
+#include "QImageCanvas.h"
+#include "ViewTestSupport.h"
+#include "app/CommandTable.h"
+#include "view/MapLayers.h"
+#include "view/ViewOperations.h"
+
+namespace skyrig {
+namespace {
+
+using testing::ViewFixture;
+
+Rgb pixel(const QImage& image, QPoint p) {
+  const QColor c = image.pixelColor(p);
+  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+          static_cast<std::uint8_t>(c.blue())};
+}
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+
+TEST(QImageCanvas, NeighbouringCellsTileWithoutOverlapAtTheInitialScale) {
+  QImageCanvas canvas(100, 100);  // 0.4 pixels per metre
+  canvas.fillRect(95, -105, 105, -95, kRed);    // cell (1, 1) of a 10 m grid
+  canvas.fillRect(105, -105, 115, -95, kBlue);  // cell (2, 1)
+  const QImage& image = canvas.image();
+  for (int x = 38; x <= 41; ++x) EXPECT_EQ(pixel(image, {x, 40}), kRed) << x;
+  for (int x = 42; x <= 45; ++x) EXPECT_EQ(pixel(image, {x, 40}), kBlue) << x;
+  EXPECT_EQ(pixel(image, {37, 40}), kWhite);
+  EXPECT_EQ(pixel(image, {46, 40}), kWhite);
+  for (int y = 38; y <= 41; ++y) EXPECT_EQ(pixel(image, {40, y}), kRed) << y;
+  EXPECT_EQ(pixel(image, {40, 42}), kWhite);
+}
+
+TEST(QImageCanvas, TheScaleFollowsOneOverTheWindowExtent) {
+  QImageCanvas canvas(10, 10);
+  EXPECT_DOUBLE_EQ(canvas.scale(), 0.4);
+  canvas.setWindowExtent(1000);
+  EXPECT_DOUBLE_EQ(canvas.scale(), 2.0);
+  EXPECT_EQ(canvas.toDevice(95, -105), QPoint(190, 210));
+  canvas.setWindowExtent(10000);
+  EXPECT_DOUBLE_EQ(canvas.scale(), 0.2);
+  canvas.setWindowExtent(0);  // refused: the scale stays
+  EXPECT_DOUBLE_EQ(canvas.scale(), 0.2);
+}
+
+TEST(QImageCanvas, ClearLeavesAWhitePictureWithItsBorderAndTextNeedsNoWindow) {
+  QImageCanvas canvas(200, 100);
+  canvas.fillRect(0, 0, 500, -250, kRed);
+  canvas.clear();
+  EXPECT_EQ(pixel(canvas.image(), {0, 50}), (Rgb{0, 0, 0}));
+  EXPECT_EQ(pixel(canvas.image(), {100, 0}), (Rgb{0, 0, 0}));
+  EXPECT_EQ(pixel(canvas.image(), {100, 50}), kWhite);
+
+  canvas.statusText("x:1  y:2  z:3  c:4  r:5  ");
+  canvas.text(250, -150, "17", 50, Rgb{0, 0, 0});  // 20 pixels high at (100, 60)
+  auto darkPixels = [&](QRect area) {
+    int count = 0;
+    for (int x = area.left(); x <= area.right(); ++x)
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        if (canvas.image().pixelColor(x, y).lightness() < 128) ++count;
+    return count;
+  };
+  EXPECT_GT(darkPixels(QRect(50, 3, 120, 14)), 10);
+  EXPECT_GT(darkPixels(QRect(100, 60, 24, 20)), 10);
+  EXPECT_EQ(darkPixels(QRect(150, 60, 40, 30)), 0);
+}
+
+// The sample project's DTM drawn as the runner draws it, written as PNG and read back.
+TEST(SouthZonePicture, CellsHaveTheirPaletteColours) {
+  ViewFixture f(1, 1);
+  const std::string root = std::string(SKYRIG_SOURCE_DIR) + "/examples/southzone";
+  ASSERT_TRUE(testing::readDtmForTest(*f.doc, root + "/Forest/SouthZone/dem.dat"));
+  ASSERT_EQ(f.doc->minElevation, 470);
+  ASSERT_EQ(f.doc->maxElevation, 998);
+  const int landingCells[6][2] = {{74, 71}, {96, 108}, {119, 127}, {135, 137}, {91, 180}, {91, 207}};
+  f.doc->landingCount = 6;
+  for (int i = 1; i <= 6; ++i)
+    f.doc->landings[i] = {landingCells[i - 1][1], landingCells[i - 1][0], 1};
+
+  QImageCanvas canvas(kReferencePixels, kReferencePixels);
+  AppContext app{*f.doc, *f.view, f.ui, canvas, f.paths, f.clock, f.random};
+  ASSERT_TRUE(runCommand("LayersShowDem", app));
+  ASSERT_TRUE(runCommand("CablewaysWriteIds", app));
+
+  const auto file = std::filesystem::temp_directory_path() / "skyrig_southzone_test.png";
+  ASSERT_TRUE(canvas.savePng(file.string()));
+  QImage picture(QString::fromStdString(file.string()));
+  ASSERT_FALSE(picture.isNull());
+  std::filesystem::remove(file);
+
+  auto cellPixel = [&](int c, int r) {
+    return pixel(picture, canvas.toDevice(10 * (c - 1) + 100, -10 * (r - 1) - 100));
+  };
+  // Find the highest and the lowest cell: they take the last and the first elevation colour.
+  int highC = 1, highR = 1, lowC = 1, lowR = 1;
+  for (int r = 1; r <= f.doc->nrows; ++r)
+    for (int c = 1; c <= f.doc->ncols; ++c) {
+      if (f.doc->dtm(c, r).z == 998) highC = c, highR = r;
+      if (f.doc->dtm(c, r).z == 470) lowC = c, lowR = r;
+    }
+  EXPECT_EQ(cellPixel(highC, highR), (Rgb{75, 100, 100}));  // class 29
+  EXPECT_EQ(cellPixel(lowC, lowR), (Rgb{0, 255, 0}));       // class 0
+  // Landing 1 at C74R71, z 954: (954 - 470) / 528 * 100 / 3.4 = 26.96, class 26.
+  ASSERT_EQ(f.doc->dtm(74, 71).z, 954);
+  EXPECT_EQ(cellPixel(74, 71), (Rgb{135, 100, 100}));
+  // Landing 6 at C91R207, z 815: 345 / 528 * 100 / 3.4 = 19.22, class 19.
+  ASSERT_EQ(f.doc->dtm(91, 207).z, 815);
+  EXPECT_EQ(cellPixel(91, 207), (Rgb{255, 75, 100}));
+  // Outside the grid the picture stays white: east of column 320 and south of row 300.
+  EXPECT_EQ(cellPixel(330, 10), kWhite);
+  EXPECT_EQ(cellPixel(10, 310), kWhite);
+}
+
+}  // namespace
+}  // namespace skyrig
+
+#endif
