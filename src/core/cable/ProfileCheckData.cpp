@@ -1,0 +1,17 @@
+#include "cable/ProfileCheckData.h"
+
+namespace skyrig {
+
+float startingTailSparHeight(float storedHeight, const CableSystemParams& params) {
+  if (storedHeight < params.minSparTreeHeight || storedHeight > params.maxSparTreeHeight)
+    return params.minSparTreeHeight;
+  return storedHeight;
+}
+
+void recountSupports(ProfileCheckData& data) {
+  data.supportCount = 0;
+  for (int k = 2; k <= data.tailPoint - 1; ++k)
+    if (data.supportMarks[k]) ++data.supportCount;
+}
+
+}  // namespace skyrig
