@@ -130,6 +130,46 @@ TEST(LandingPlacement, AClickPlacesTheLandingAtTheReleasedCell) {
   EXPECT_EQ(f.canvas.calls, calls);
 }
 
+TEST(LandingPlacement, CableSystemFormComesFirstAndCancelKeepsTheSystem) {
+  ViewFixture f(3, 3);
+  f.doc->currentCableSystem = 2;
+  f.ui.queueAnswer({"Cable System", false, {{"Cable system", "3"}}});
+  f.ui.queueAnswer({"Landing Info.", true, {{"Landing Construction Costs", "7000"}}});
+  runCommand("LandingsPlace", f.app);
+  click(f, 3, 1);
+  const std::vector<std::string> forms = {"form Cable System: cancel", "form Landing Info.: ok"};
+  std::vector<std::string> seen;
+  for (const auto& line : f.ui.log())
+    if (line.rfind("form ", 0) == 0) seen.push_back(line);
+  EXPECT_EQ(seen, forms);
+  EXPECT_EQ(f.doc->landings[1], (Landing{1, 3, 2}));
+  EXPECT_EQ(f.doc->currentCableSystem, 2);
+  EXPECT_EQ(f.doc->landingConstructionCost[1], 7000.0f);
+}
+
+TEST(LandingPlacement, CableSystemChosenWithOkGoesToTheLanding) {
+  ViewFixture f(3, 3);
+  f.doc->currentCableSystem = 1;
+  f.ui.queueAnswer({"Cable System", true, {{"Cable system", "3"}}});
+  runCommand("LandingsPlace", f.app);
+  click(f, 2, 2);
+  EXPECT_EQ(f.doc->landings[1].system, 3);
+  EXPECT_EQ(f.doc->currentCableSystem, 3);
+}
+
+TEST(LandingDeletion, TheDeleteLandingsFormChoosesTheLanding) {
+  ViewFixture f(3, 3);
+  f.doc->landingCount = 3;
+  for (int i = 1; i <= 3; ++i) f.doc->landings[i] = {i, i, 1};
+  f.ui.queueAnswer({"Delete Landings", false, {{"Landing ID", "2"}}});
+  runCommand("LandingsDelete", f.app);
+  EXPECT_EQ(f.doc->landingCount, 3);
+  f.ui.queueAnswer({"Delete Landings", true, {{"Landing ID", "2"}}});
+  runCommand("LandingsDelete", f.app);
+  EXPECT_EQ(f.doc->landingCount, 2);
+  EXPECT_EQ(f.doc->landings[2], (Landing{3, 3, 1}));
+}
+
 TEST(LandingPlacement, AReleaseOffTheGridKeepsThePlacementPending) {
   ViewFixture f(3, 3);
   runCommand("LandingsPlace", f.app);

@@ -1,8 +1,9 @@
 #include "view/LandingDeletion.h"
 
 #include "app/AppContext.h"
+#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
-#include "view/ViewCollaborators.h"
+#include "params/DeleteLandingsForm.h"
 
 namespace skyrig {
 
@@ -36,8 +37,8 @@ bool deleteLanding(CSkyrigDoc& doc, int landing) {
 }
 
 void deleteLandingByForm(AppContext& app) {
-  int landing = 1;
-  if (chooseLandingToDelete(app, landing)) deleteLanding(app.doc, landing);
+  DeleteLandingsForm form(app.doc.landingCount);
+  if (app.ui.runForm(form) == FormResult::Ok) deleteLanding(app.doc, form.selectedLanding());
 }
 
 }  // namespace skyrig

@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
+#include "params/ParamsCommands.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 #include "view/StatusTexts.h"
@@ -80,7 +81,7 @@ void placePendingLanding(AppContext& app, int c, int r) {
 
   if (doc.currentCableSystem < 1) doc.currentCableSystem = 1;
   l.system = doc.currentCableSystem;
-  openCableSystemForm(app);
+  openCableSystemForm(doc, app.ui);
   doc.currentCableSystem = usableCableSystem(doc.currentCableSystem);
   l.system = doc.currentCableSystem;
 
@@ -106,7 +107,7 @@ void placePendingLanding(AppContext& app, int c, int r) {
     }
   }
 
-  openLandingInfoForm(app, landing);
+  openLandingInfoForm(doc, app.ui, landing);
   labelLanding(doc, app.canvas, landing);
 }
 

@@ -1,18 +1,12 @@
-// Operations of the cable, parameter-form and layers subsystems that the view's mouse modes
-// call. Each forwards to its subsystem; while a subsystem does not provide the operation yet,
-// the forwarder does the least harmful thing and says so below.
+// Operations of the cable and layers subsystems that the view's mouse modes call. Each forwards
+// to its subsystem; while a subsystem does not provide the operation yet, the forwarder does
+// the least harmful thing and says so below.
 #pragma once
 
 namespace skyrig {
 
 struct AppContext;
 
-// Opens the "Cable System" form as the menu does (OK writes the sets and currentCableSystem).
-void openCableSystemForm(AppContext& app);
-// Opens the "Landing Info." form with `landing` selected.
-void openLandingInfoForm(AppContext& app, int landing);
-// Opens the "Delete Landings" form with landing 1 selected; true on OK with the chosen id.
-bool chooseLandingToDelete(AppContext& app, int& landing);
 // Trial score of a landing at (c, r) with a cable system (sum of squared reach inside the
 // harvest unit, m2); draws the trial roads. -1 when the evaluation is not available.
 float trialLandingScore(AppContext& app, int c, int r, int system);
