@@ -71,16 +71,14 @@ void QImageCanvas::fillRect(int left, int top, int right, int bottom, Rgb colour
   painter.fillRect(rect, toQColor(colour));
 }
 
-void QImageCanvas::frameRect(int left, int top, int right, int bottom, int penWidth,
-                             Rgb colour) {
+void QImageCanvas::frameRect(int left, int top, int right, int bottom, int penWidth, Rgb colour) {
   line(left, top, right, top, penWidth, colour, PenStyle::Solid);
   line(right, top, right, bottom, penWidth, colour, PenStyle::Solid);
   line(right, bottom, left, bottom, penWidth, colour, PenStyle::Solid);
   line(left, bottom, left, top, penWidth, colour, PenStyle::Solid);
 }
 
-void QImageCanvas::line(int x1, int y1, int x2, int y2, int penWidth, Rgb colour,
-                        PenStyle style) {
+void QImageCanvas::line(int x1, int y1, int x2, int y2, int penWidth, Rgb colour, PenStyle style) {
   QPainter painter(&image_);
   QPen pen(toQColor(colour));
   pen.setWidth(penPixels(penWidth));
@@ -110,8 +108,8 @@ void QImageCanvas::statusText(std::string_view text) {
   ensureGuiApplication();
   QPainter painter(&image_);
   drawTextBox(painter, QPoint(kStatusX, kStatusY),
-              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-              kStatusPixelSize, Rgb{0, 0, 0});
+              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), kStatusPixelSize,
+              Rgb{0, 0, 0});
 }
 
 void QImageCanvas::resize(int width, int height) {

@@ -27,7 +27,7 @@ TEST(ShowDem, ElevationClassesAtMinimumMaximumAndClassBorders) {
   f.view->volumeShown = 1;
   showDem(*f.doc, *f.view, f.canvas);
   const std::vector<std::string> expected = {
-      "fill 95 -105 105 -95 0,255,0",      "fill 105 -105 115 -95 75,100,100",
+      "fill 95 -105 105 -95 0,255,0", "fill 105 -105 115 -95 75,100,100",
       "fill 95 -115 105 -105 255,255,100", "fill 105 -115 115 -105 252,255,0"};
   EXPECT_EQ(f.canvas.calls, expected);
   EXPECT_EQ(f.view->volumeShown, 0);
@@ -44,17 +44,17 @@ TEST(ShowDem, FlatTerrainIsDrawnInTheLowestClass) {
 
 TEST(ShowVolume, ClassBoundariesAreInclusiveAbove) {
   ViewFixture f(3, 2);
-  f.doc->volumeGridOriginal(1, 1) = 0.5f;         // class 0
-  f.doc->volumeGridOriginal(2, 1) = 0.50001f;     // class 2
-  f.doc->volumeGridOriginal(3, 1) = 1.05f;        // class 6
-  f.doc->volumeGridOriginal(1, 2) = 1.0500001f;   // class 9
-  f.doc->volumeGridOriginal(2, 2) = 0.0f;         // no timber: white
+  f.doc->volumeGridOriginal(1, 1) = 0.5f;        // class 0
+  f.doc->volumeGridOriginal(2, 1) = 0.50001f;    // class 2
+  f.doc->volumeGridOriginal(3, 1) = 1.05f;       // class 6
+  f.doc->volumeGridOriginal(1, 2) = 1.0500001f;  // class 9
+  f.doc->volumeGridOriginal(2, 2) = 0.0f;        // no timber: white
   f.doc->volumeGridOriginal(3, 2) = 2.0f;
-  f.doc->dtm(3, 2).z = 0;                         // no terrain: not drawn
+  f.doc->dtm(3, 2).z = 0;  // no terrain: not drawn
   showVolume(*f.doc, *f.view, f.canvas);
   const std::vector<std::string> expected = {
       "fill 95 -105 105 -95 100,250,100", "fill 105 -105 115 -95 80,220,80",
-      "fill 115 -105 125 -95 40,160,40",  "fill 95 -115 105 -105 10,115,10",
+      "fill 115 -105 125 -95 40,160,40", "fill 95 -115 105 -105 10,115,10",
       "fill 105 -115 115 -105 255,255,255"};
   EXPECT_EQ(f.canvas.calls, expected);
   EXPECT_EQ(f.view->volumeShown, 1);

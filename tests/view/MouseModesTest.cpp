@@ -48,8 +48,9 @@ TEST(Boundary, TheFiftiethPointIsRefused) {
   for (int c = 1; c <= 49; ++c) click(f, c, 1);
   EXPECT_TRUE(f.ui.messages().empty());
   click(f, 50, 1);
-  EXPECT_EQ(f.ui.messages(), std::vector<std::string>{
-                                 "message stop: No more points for the unit boundary can be accepted."});
+  EXPECT_EQ(f.ui.messages(),
+            std::vector<std::string>{
+                "message stop: No more points for the unit boundary can be accepted."});
   EXPECT_EQ(f.doc->boundaryPointCount, 49);
   EXPECT_EQ(f.doc->boundaryPoints[49], (CellPoint{49, 1}));
   EXPECT_EQ(f.view->drawingBoundary, 1);
@@ -105,8 +106,9 @@ TEST(LandingPlacement, TheNinetyFirstLandingIsRefused) {
   f.doc->landings[90] = {2, 2, 1};
   const auto landings = f.doc->landings;
   runCommand("LandingsPlace", f.app);
-  EXPECT_EQ(f.ui.messages(), std::vector<std::string>{
-                                 "message stop: You cannot add more than 90 landing alternatives."});
+  EXPECT_EQ(
+      f.ui.messages(),
+      std::vector<std::string>{"message stop: You cannot add more than 90 landing alternatives."});
   EXPECT_EQ(f.view->placingLanding, 0);
   click(f, 3, 3);
   EXPECT_EQ(f.doc->landingCount, 90);
@@ -125,8 +127,7 @@ TEST(LandingPlacement, AClickPlacesTheLandingAtTheReleasedCell) {
   // Released cell, landing cell, label below the cell's lower-left corner.
   const std::vector<std::string> calls = {
       "fill 105 -125 115 -115 0,0,0", "status x:1010  y:2000  z:500  c:2  r:3  ",
-      "fill 105 -125 115 -115 0,0,0", "status x:1010  y:2000  z:500",
-      "text 105 -125 50 0,0,0 1"};
+      "fill 105 -125 115 -115 0,0,0", "status x:1010  y:2000  z:500", "text 105 -125 50 0,0,0 1"};
   EXPECT_EQ(f.canvas.calls, calls);
 }
 
@@ -209,8 +210,8 @@ TEST(LandingPlacement, DragScansTheRectangleColumnByColumnAndTheFirstBestWins) {
   });
   EXPECT_EQ(later, (CellPoint{11, 19}));
 
-  const CellPoint none = bestLandingCell(*f.doc, f.canvas, {10, 20}, {12, 18},
-                                         [](int, int) { return -1.0f; });
+  const CellPoint none =
+      bestLandingCell(*f.doc, f.canvas, {10, 20}, {12, 18}, [](int, int) { return -1.0f; });
   EXPECT_EQ(none, (CellPoint{-1, -1}));
 }
 
@@ -222,9 +223,9 @@ TEST(LandingPlacement, DraggingDrawsTheDottedSearchRectangle) {
   mouse(f, MouseAction::Move, 3, 2);
   EXPECT_EQ(f.doc->pickEnd, (CellPoint{3, 2}));
   const std::vector<std::string> expected = {
-      "status x:1020  y:2030  z:500  c:3  r:2      ",
-      "line 100 -100 120 -100 5 0,0,255 dotted", "line 120 -100 120 -110 5 0,0,255 dotted",
-      "line 120 -110 100 -110 5 0,0,255 dotted", "line 100 -110 100 -100 5 0,0,255 dotted"};
+      "status x:1020  y:2030  z:500  c:3  r:2      ", "line 100 -100 120 -100 5 0,0,255 dotted",
+      "line 120 -100 120 -110 5 0,0,255 dotted", "line 120 -110 100 -110 5 0,0,255 dotted",
+      "line 100 -110 100 -100 5 0,0,255 dotted"};
   EXPECT_EQ(f.canvas.calls, expected);
 }
 
@@ -234,9 +235,8 @@ TEST(MouseMove, StatusShowsTheVolumeWhileTheVolumeIsShown) {
   mouse(f, MouseAction::Move, 2, 1);
   f.view->volumeShown = 1;
   mouse(f, MouseAction::Move, 2, 1);
-  const std::vector<std::string> expected = {
-      "status: x:1010  y:2020  z:500  c:2  r:1      ",
-      "status: x:1010  y:2020  z:0.8  c:2  r:1         "};
+  const std::vector<std::string> expected = {"status: x:1010  y:2020  z:500  c:2  r:1      ",
+                                             "status: x:1010  y:2020  z:0.8  c:2  r:1         "};
   EXPECT_EQ(f.ui.log(), expected);
   // Moving without a held button or off the grid changes nothing else.
   handleMouse(f.app, MouseAction::Move, -4000, 4000);

@@ -29,7 +29,7 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 
 TEST(QImageCanvas, NeighbouringCellsTileWithoutOverlapAtTheInitialScale) {
-  QImageCanvas canvas(100, 100);  // 0.4 pixels per metre
+  QImageCanvas canvas(100, 100);                // 0.4 pixels per metre
   canvas.fillRect(95, -105, 105, -95, kRed);    // cell (1, 1) of a 10 m grid
   canvas.fillRect(105, -105, 115, -95, kBlue);  // cell (2, 1)
   const QImage& image = canvas.image();
@@ -82,7 +82,8 @@ TEST(SouthZonePicture, CellsHaveTheirPaletteColours) {
   ASSERT_TRUE(testing::readDtmForTest(*f.doc, root + "/Forest/SouthZone/dem.dat"));
   ASSERT_EQ(f.doc->minElevation, 470);
   ASSERT_EQ(f.doc->maxElevation, 998);
-  const int landingCells[6][2] = {{74, 71}, {96, 108}, {119, 127}, {135, 137}, {91, 180}, {91, 207}};
+  const int landingCells[6][2] = {{74, 71},   {96, 108}, {119, 127},
+                                  {135, 137}, {91, 180}, {91, 207}};
   f.doc->landingCount = 6;
   for (int i = 1; i <= 6; ++i)
     f.doc->landings[i] = {landingCells[i - 1][1], landingCells[i - 1][0], 1};

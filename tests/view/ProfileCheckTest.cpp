@@ -115,7 +115,8 @@ TEST(ProfileCheckEditing, SelectionRulesAndRemove) {
   EXPECT_EQ(f.form.data().supportCount, 0);
   f.click(10);
   f.form.removeSelected(f.ui);
-  EXPECT_EQ(f.ui.messages(), std::vector<std::string>{"message stop: You cannot erase the tailspar!"});
+  EXPECT_EQ(f.ui.messages(),
+            std::vector<std::string>{"message stop: You cannot erase the tailspar!"});
   EXPECT_EQ(f.form.data().tailPoint, 10);
   // Dragging a support moves its mark.
   f.press(4);
@@ -218,7 +219,8 @@ TEST(ProfileCheckSupports, ASteepBreakIsReportedAndKeepsItsSupport) {
   data.params.maxIntSupports = 0;
   ScriptedUi ui;
   generateDialogSupports(data, ui, [] { return 1000.0f; });
-  EXPECT_EQ(ui.messages(), std::vector<std::string>{"message stop: Too steep break in chord slope!"});
+  EXPECT_EQ(ui.messages(),
+            std::vector<std::string>{"message stop: Too steep break in chord slope!"});
   EXPECT_EQ(data.supportCount, 1);
 }
 
@@ -227,7 +229,7 @@ TEST(ProfileCheckSupports, ReductionKeepsTheBestPayloadAcrossPasses) {
   ProfileCheckData data = straightRoad(8);
   const int z[9] = {0, 200, 195, 190, 160, 130, 125, 60, 0};
   for (int k = 1; k <= 8; ++k) data.profile[k] = {k, 1, z[k], 50.0f * (k - 1), 0};
-  data.params.maxSlopeChange = 100;  // no steep break
+  data.params.maxSlopeChange = 100;   // no steep break
   data.params.groundClearance = 100;  // the sag never clears
   data.params.maxIntSupports = 0;
   ScriptedUi ui;
@@ -245,8 +247,9 @@ TEST(ProfileCheckSupports, ReductionKeepsTheBestPayloadAcrossPasses) {
   EXPECT_EQ(data.supportMarks[3], 0);
   EXPECT_EQ(data.supportMarks[6], 1);
   EXPECT_EQ(data.supportCount, 1);
-  EXPECT_EQ(ui.messages(), std::vector<std::string>{
-                               "message stop: Failed to reduce the number of intermediate supports!"});
+  EXPECT_EQ(ui.messages(),
+            std::vector<std::string>{
+                "message stop: Failed to reduce the number of intermediate supports!"});
 }
 
 }  // namespace

@@ -90,9 +90,7 @@ bool ProfileCheckForm::pressButton(const std::string& button, Ui& ui) {
   return true;
 }
 
-int ProfileCheckForm::pointX(int k) const {
-  return ProfilePictureLayout(data_).pointX(data_, k);
-}
+int ProfileCheckForm::pointX(int k) const { return ProfilePictureLayout(data_).pointX(data_, k); }
 
 void ProfileCheckForm::redraw() { drawProfilePicture(data_, selected_, picture_); }
 
@@ -224,8 +222,7 @@ void ProfileCheckForm::writeReport(Ui& ui) {
   for (int k = 1; k <= count; ++k)
     points[k] = {data_.profile[k].z, data_.profile[k].horDist, results_.payload[k],
                  k > 1 && k < count && data_.supportMarks[k] != 0};
-  const ProfileReportHeading heading{data_.landing, data_.road, data_.system,
-                                     data_.tailSparHeight};
+  const ProfileReportHeading heading{data_.landing, data_.road, data_.system, data_.tailSparHeight};
   const std::string text = profileReportText(heading, points.data(), count, results_.minPayload);
   std::unique_ptr<std::FILE, FileCloser> file(paths_.openForWriting(kProfileReportPath));
   if (file == nullptr || std::fputs(text.c_str(), file.get()) < 0) {

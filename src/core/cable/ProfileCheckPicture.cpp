@@ -21,7 +21,7 @@ constexpr int kPlotLeft = 80;
 constexpr int kPlotRight = kProfilePictureWidth - 30;
 constexpr int kPlotTop = -90;
 constexpr int kPlotBottom = -(kProfilePictureHeight - 60);
-constexpr int kAxisGap = 12;     // distance axis below the lowest ground
+constexpr int kAxisGap = 12;  // distance axis below the lowest ground
 constexpr int kTickLength = 5;
 constexpr int kLabelHeight = 14;
 constexpr int kPayloadLabelHeight = 10;
@@ -72,8 +72,8 @@ ProfilePictureLayout::ProfilePictureLayout(const ProfileCheckData& data) {
     maxZ = std::max(maxZ, static_cast<float>(data.profile[k].z));
   }
   // Room above the highest ground for the tallest bar.
-  const float headroom = std::max({data.params.towerHeight, data.params.intSupportHeight,
-                                   data.tailSparHeight, 0.0f});
+  const float headroom =
+      std::max({data.params.towerHeight, data.params.intSupportHeight, data.tailSparHeight, 0.0f});
   minElevation_ = minZ;
   const float distRange = maxDist - minDist_;
   const float elevationRange = maxZ + headroom - minZ;
@@ -123,8 +123,8 @@ void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas&
     const auto b = at(k + 1);
     const int midX = (a[0] + b[0]) / 2;
     const int midY = (a[1] + b[1]) / 2;
-    canvas.line(a[0], a[1], midX, midY, kLineWidth,
-                data.profile[k].streamBuffer ? kBlue : kBlack, PenStyle::Solid);
+    canvas.line(a[0], a[1], midX, midY, kLineWidth, data.profile[k].streamBuffer ? kBlue : kBlack,
+                PenStyle::Solid);
     canvas.line(midX, midY, b[0], b[1], kLineWidth,
                 data.profile[k + 1].streamBuffer ? kBlue : kBlack, PenStyle::Solid);
   }

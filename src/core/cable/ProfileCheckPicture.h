@@ -12,7 +12,7 @@ namespace skyrig {
 
 class Canvas;
 
-inline constexpr int kProfilePictureWidth = 800;   // logical units
+inline constexpr int kProfilePictureWidth = 800;  // logical units
 inline constexpr int kProfilePictureHeight = 460;
 
 // Maps horizontal distance and elevation (m) of the profile to picture units.

@@ -32,8 +32,8 @@ std::array<std::string, 3> cycleTimeLines(const CycleTimeReport& report) {
   return lines;
 }
 
-std::string profileReportText(const ProfileReportHeading& heading,
-                              const ProfileReportPoint* points, int count, float minPayload) {
+std::string profileReportText(const ProfileReportHeading& heading, const ProfileReportPoint* points,
+                              int count, float minPayload) {
   std::string out;
   appendFormatted(out, "Landing:\t%d\n", heading.landing);
   appendFormatted(out, "Cableroad:\t%d\n", heading.road);
@@ -42,8 +42,9 @@ std::string profileReportText(const ProfileReportHeading& heading,
   out += "No\t\tElev.\t\tHorDist\t\tPayload\t\tINT\n";
   for (int k = 1; k <= count; ++k) {
     const ProfileReportPoint& p = points[k];
-    appendFormatted(out, p.support ? "%d\t\t%d\t\t%f\t\t%f\t\t\tINT\n" : "%d\t\t%d\t\t%f\t\t%f\t\t\n",
-                    k, p.z, static_cast<double>(p.horDist), static_cast<double>(p.payload));
+    appendFormatted(out,
+                    p.support ? "%d\t\t%d\t\t%f\t\t%f\t\t\tINT\n" : "%d\t\t%d\t\t%f\t\t%f\t\t\n", k,
+                    p.z, static_cast<double>(p.horDist), static_cast<double>(p.payload));
   }
   appendFormatted(out, "MinPayload:\t%f\n", static_cast<double>(minPayload));
   return out;

@@ -37,8 +37,8 @@ struct ProfileReportHeading {
 };
 
 // The report text: heading, column header, points 1..count, "MinPayload:".
-std::string profileReportText(const ProfileReportHeading& heading,
-                              const ProfileReportPoint* points, int count, float minPayload);
+std::string profileReportText(const ProfileReportHeading& heading, const ProfileReportPoint* points,
+                              int count, float minPayload);
 
 // The fixed path of the profile report.
 inline constexpr const char* kProfileReportPath = "e:\\thesis\\output\\cableroadprofile.txt";

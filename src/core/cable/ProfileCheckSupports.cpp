@@ -11,10 +11,10 @@ namespace {
 // All working quantities are 32-bit floats; elevation differences are formed in int first.
 struct SupportGeometry {
   const ProfileCheckData& data;
-  int n;                   // tail point
-  float tail;              // tail spar height, m
-  float towerCorrection;   // eL: tower height above an intermediate support, m
-  float tailCorrection;    // eR: intermediate support height above the tail spar, m
+  int n;                  // tail point
+  float tail;             // tail spar height, m
+  float towerCorrection;  // eL: tower height above an intermediate support, m
+  float tailCorrection;   // eR: intermediate support height above the tail spar, m
 
   int z(int k) const { return data.profile[k].z; }
   float d(int k) const { return data.profile[k].horDist; }
@@ -45,7 +45,8 @@ void markConvexBreaks(ProfileCheckData& data, const SupportGeometry& g) {
   const float convexTailCorrection = data.params.intSupportHeight - data.params.minSparTreeHeight;
   for (int k = 2; k <= g.n - 1; ++k) {
     const float e = k == 2 ? g.towerCorrection : (k == g.n - 1 ? convexTailCorrection : 0.0f);
-    const float across = (static_cast<float>(g.z(k + 1) - g.z(k - 1)) - e) / (g.d(k + 1) - g.d(k - 1));
+    const float across =
+        (static_cast<float>(g.z(k + 1) - g.z(k - 1)) - e) / (g.d(k + 1) - g.d(k - 1));
     const float into = (static_cast<float>(g.z(k) - g.z(k - 1)) - e) / (g.d(k) - g.d(k - 1));
     if (across < into) {
       data.supportMarks[k] = 1;
@@ -75,8 +76,10 @@ void dropSupportsTheSagClears(ProfileCheckData& data, const SupportGeometry& g) 
     if (!data.supportMarks[k]) continue;
     const int left = g.previousSupport(k);
     const int right = g.nextSupport(k);
-    const float topLeft = static_cast<float>(g.z(left)) + (left == 1 ? p.towerHeight : p.intSupportHeight);
-    const float topRight = static_cast<float>(g.z(right)) + (right == g.n ? g.tail : p.intSupportHeight);
+    const float topLeft =
+        static_cast<float>(g.z(left)) + (left == 1 ? p.towerHeight : p.intSupportHeight);
+    const float topRight =
+        static_cast<float>(g.z(right)) + (right == g.n ? g.tail : p.intSupportHeight);
     const float span = g.d(right) - g.d(left);
     const float x = g.d(k) - g.d(left);
     const float gap = (topRight - topLeft) / span * x + topLeft -
@@ -138,8 +141,7 @@ void generateDialogSupports(ProfileCheckData& data, Ui& ui, const DialogPayloadA
   const SupportGeometry g{data, n, data.tailSparHeight, p.towerHeight - p.intSupportHeight,
                           p.intSupportHeight - data.tailSparHeight};
 
-  const float chordSlope =
-      static_cast<float>((g.z(1) - g.z(n)) * 100) / (g.d(1) - g.d(n));  // %
+  const float chordSlope = static_cast<float>((g.z(1) - g.z(n)) * 100) / (g.d(1) - g.d(n));  // %
   if (chordSlope > 0.0f)
     ui.message("Downhill yarding!", MessageIcon::Stop);
   else if (p.slopeLimitWithoutHaulback < chordSlope)

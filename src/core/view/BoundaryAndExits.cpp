@@ -41,8 +41,8 @@ void closeBoundary(AppContext& app, bool overCell) {
     app.view.drawingBoundary = 0;
     if (count >= 1 && count <= kMaxBoundaryPoints)
       cellLine(doc, app.view, app.canvas, doc.boundaryPoints[1].col, doc.boundaryPoints[1].row,
-               doc.boundaryPoints[count].col, doc.boundaryPoints[count].row,
-               kBoundaryLineWidth, kBlack);
+               doc.boundaryPoints[count].col, doc.boundaryPoints[count].row, kBoundaryLineWidth,
+               kBlack);
   }
   // Without a polygon the interior test would take the whole bounding box of the unit, so a
   // double click in another mode leaves the harvest area as it is.

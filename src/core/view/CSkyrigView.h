@@ -48,5 +48,4 @@ struct CSkyrigView {
 // landings, landingCount and currentCableSystem are not touched.
 void initialUpdate(CSkyrigDoc& doc, CSkyrigView& view);
 
-
 }  // namespace skyrig

@@ -37,8 +37,7 @@ void prepareLandingPlacement(AppContext& app) {
   CSkyrigDoc& doc = app.doc;
   if (doc.landingCount < 1) {
     doc.landingCount = 1;
-  } else if (doc.landingCount > kMaxLandings ||
-             doc.landings[doc.landingCount].system > 0) {
+  } else if (doc.landingCount > kMaxLandings || doc.landings[doc.landingCount].system > 0) {
     if (doc.landingCount >= kMaxLandings) {
       char text[96];
       std::snprintf(text, sizeof text, "You cannot add more than %d landing alternatives.",
@@ -87,8 +86,8 @@ void placePendingLanding(AppContext& app, int c, int r) {
 
   const CellPoint start = doc.pickStart;
   const CellPoint end = doc.pickEnd;
-  const bool dragged = end.col >= 1 && end.row >= 1 && start.col >= 1 && start.row >= 1 &&
-                       !(end == start);
+  const bool dragged =
+      end.col >= 1 && end.row >= 1 && start.col >= 1 && start.row >= 1 && !(end == start);
   if (!dragged) {
     l.col = c;
     l.row = r;
@@ -96,9 +95,9 @@ void placePendingLanding(AppContext& app, int c, int r) {
     showStatus(app, placedStatus(doc, c, r));
   } else {
     const int system = l.system;
-    const CellPoint best = bestLandingCell(
-        doc, app.canvas, start, end,
-        [&](int tc, int tr) { return trialLandingScore(app, tc, tr, system); });
+    const CellPoint best = bestLandingCell(doc, app.canvas, start, end, [&](int tc, int tr) {
+      return trialLandingScore(app, tc, tr, system);
+    });
     if (best.col >= 1) {
       l.col = best.col;
       l.row = best.row;

@@ -49,7 +49,8 @@ void showDem(const CSkyrigDoc& doc, CSkyrigView& view, Canvas& canvas) {
   for (int r = 1; r <= doc.nrows; ++r)
     for (int c = 1; c <= doc.ncols; ++c) {
       const int z = doc.dtm(c, r).z;
-      if (z > 0) fillCell(doc, canvas, c, r, view.palette[demClass(z, doc.minElevation, doc.maxElevation)]);
+      if (z > 0)
+        fillCell(doc, canvas, c, r, view.palette[demClass(z, doc.minElevation, doc.maxElevation)]);
     }
   drawOverlay(doc, view, canvas);
   view.volumeShown = 0;

@@ -91,10 +91,18 @@ void doubleClick(AppContext& app, CellPoint cell) {
 void handleMouse(AppContext& app, MouseAction action, int logicalX, int logicalY) {
   const CellPoint cell = cellAt(app, logicalX, logicalY);
   switch (action) {
-    case MouseAction::Press: buttonDown(app, cell); break;
-    case MouseAction::Move: mouseMove(app, cell); break;
-    case MouseAction::Release: buttonUp(app, cell); break;
-    case MouseAction::DoubleClick: doubleClick(app, cell); break;
+    case MouseAction::Press:
+      buttonDown(app, cell);
+      break;
+    case MouseAction::Move:
+      mouseMove(app, cell);
+      break;
+    case MouseAction::Release:
+      buttonUp(app, cell);
+      break;
+    case MouseAction::DoubleClick:
+      doubleClick(app, cell);
+      break;
   }
 }
 

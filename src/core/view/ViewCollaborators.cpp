@@ -4,9 +4,7 @@
 
 namespace skyrig {
 
-float trialLandingScore(AppContext& /*app*/, int /*c*/, int /*r*/, int /*system*/) {
-  return -1.0f;
-}
+float trialLandingScore(AppContext& /*app*/, int /*c*/, int /*r*/, int /*system*/) { return -1.0f; }
 
 void computeHarvestAreaFromBoundary(AppContext& /*app*/) {}
 

@@ -7,7 +7,7 @@ struct CSkyrigDoc;
 struct CSkyrigView;
 class Canvas;
 
-inline constexpr int kZoomStep = 1000;       // m of windowExtent per Zoom In / Out
+inline constexpr int kZoomStep = 1000;         // m of windowExtent per Zoom In / Out
 inline constexpr int kMinWindowExtent = 1000;  // Zoom In stops here
 
 // windowExtent -= 1000 while above 1000, then clear and Show DEM.
