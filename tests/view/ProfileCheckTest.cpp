@@ -160,13 +160,6 @@ TEST(ProfileCheckTexts, MaxPayloadIsRoundedDownToHundredsOfKilograms) {
   EXPECT_EQ(maxPayloadText(123456.0f), "MaxPayload: 123400 kg");
 }
 
-TEST(ProfileCheckTexts, CycleTimeLinesInMinutes) {
-  const auto lines = cycleTimeLines({94.0f, 45, 412});
-  EXPECT_EQ(lines[0], "Loaded:   1.6 min");
-  EXPECT_EQ(lines[1], "Empty:   0.8 min");
-  EXPECT_EQ(lines[2], "One cycle:   6.9 min");
-}
-
 TEST(ProfileCheckTexts, ReportLines) {
   std::array<ProfileReportPoint, 4> points{};
   points[1] = {812, 0.0001f, -1.0f, false};

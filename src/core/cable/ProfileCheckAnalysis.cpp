@@ -8,8 +8,9 @@ bool analyseProfileCheckPayload(const ProfileCheckData& /*data*/, ProfileCheckRe
   return false;
 }
 
-CycleTimeReport profileCheckCycleTime(const ProfileCheckData& /*data*/,
-                                      const ProfileCheckResults& /*results*/, float /*payload*/) {
+std::array<std::string, 3> profileCheckCycleLines(const ProfileCheckData& /*data*/,
+                                                  const ProfileCheckResults& /*results*/,
+                                                  float /*payload*/) {
   return {};
 }
 

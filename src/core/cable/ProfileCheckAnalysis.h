@@ -5,10 +5,10 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "cable/ProfileCheckData.h"
 #include "cable/ProfileCheckPicture.h"
-#include "cable/ProfileCheckReport.h"
 
 namespace skyrig {
 
@@ -26,8 +26,9 @@ using LoadObserver = std::function<void(const LoadGeometry&)>;
 bool analyseProfileCheckPayload(const ProfileCheckData& data, ProfileCheckResults& results,
                                 const LoadObserver& onLoad);
 
-// The loaded, empty and whole cycle times for a payload at 0.67 L0 from the landing.
-CycleTimeReport profileCheckCycleTime(const ProfileCheckData& data,
-                                      const ProfileCheckResults& results, float payload);
+// "Loaded: %5.1f min", "Empty: %5.1f min" and "One cycle: %5.1f min" for a payload.
+std::array<std::string, 3> profileCheckCycleLines(const ProfileCheckData& data,
+                                                  const ProfileCheckResults& results,
+                                                  float payload);
 
 }  // namespace skyrig

@@ -210,7 +210,7 @@ float ProfileCheckForm::analyseAndReport(Ui& ui) {
     return 0.0f;
   }
   drawPayloadTexts(maxPayloadText(results_.minPayload),
-                   cycleTimeLines(profileCheckCycleTime(data_, results_, results_.minPayload)),
+                   profileCheckCycleLines(data_, results_, results_.minPayload),
                    picture_);
   writeReport(ui);
   return results_.minPayload;

@@ -22,16 +22,6 @@ std::string maxPayloadText(float minPayload) {
   return text;
 }
 
-std::array<std::string, 3> cycleTimeLines(const CycleTimeReport& report) {
-  std::array<std::string, 3> lines;
-  appendFormatted(lines[0], "Loaded: %5.1f min", static_cast<double>(report.loadedSeconds / 60.0f));
-  appendFormatted(lines[1], "Empty: %5.1f min",
-                  static_cast<double>(static_cast<float>(report.emptySeconds) / 60.0f));
-  appendFormatted(lines[2], "One cycle: %5.1f min",
-                  static_cast<double>(static_cast<float>(report.totalSeconds) / 60.0f));
-  return lines;
-}
-
 std::string profileReportText(const ProfileReportHeading& heading, const ProfileReportPoint* points,
                               int count, float minPayload) {
   std::string out;

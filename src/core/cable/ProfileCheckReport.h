@@ -1,5 +1,4 @@
-// The texts of the profile check: the road's payload line, the three cycle time lines and the
-// profile report file.
+// The texts of the profile check: the road's payload line and the profile report file.
 #pragma once
 
 #include <array>
@@ -10,16 +9,6 @@ namespace skyrig {
 
 // "MaxPayload: %5d kg" with the payload truncated to whole kg, then down to a multiple of 100.
 std::string maxPayloadText(float minPayload);
-
-// The cycle time report for one payload: inhaul (loaded) time, outhaul (empty) time in whole
-// seconds, and the whole cycle with hook and unhook time in whole seconds.
-struct CycleTimeReport {
-  float loadedSeconds = 0.0f;
-  std::int32_t emptySeconds = 0;
-  std::int32_t totalSeconds = 0;
-};
-// "Loaded: %5.1f min", "Empty: %5.1f min", "One cycle: %5.1f min".
-std::array<std::string, 3> cycleTimeLines(const CycleTimeReport& report);
 
 // One line of the profile report per analysed point.
 struct ProfileReportPoint {
