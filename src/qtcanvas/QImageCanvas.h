@@ -39,6 +39,10 @@ class QImageCanvas final : public Canvas {
   // Writes the picture as PNG; false when the file cannot be written.
   bool savePng(const std::string& file) const;
 
+  // Fill rectangles through QPainter instead of writing the pixels directly (the reference for
+  // tests and benchmarks; both give the same picture).
+  bool literalFills = false;
+
  private:
   int deviceLength(double logical) const;
   int penPixels(int penWidth) const;

@@ -75,6 +75,30 @@ TEST(QImageCanvas, ClearLeavesAWhitePictureWithItsBorderAndTextNeedsNoWindow) {
   EXPECT_EQ(darkPixels(QRect(150, 60, 40, 30)), 0);
 }
 
+TEST(QImageCanvas, DirectFillsGiveThePictureOfPainterFills) {
+  // Rectangles of every orientation, partly or wholly off the picture, at several scales.
+  QImageCanvas literal(300, 200);
+  literal.literalFills = true;
+  QImageCanvas direct(300, 200);
+  Random random;
+  for (int extent : {5000, 1300, 777, 20000}) {
+    literal.setWindowExtent(extent);
+    direct.setWindowExtent(extent);
+    for (int i = 0; i < 2000; ++i) {
+      const int x1 = random.next() % 1200 - 200;
+      const int y1 = -(random.next() % 900 - 200);
+      const int x2 = x1 + random.next() % 80 - 20;
+      const int y2 = y1 + random.next() % 80 - 20;
+      const Rgb colour{static_cast<std::uint8_t>(random.next() % 256),
+                       static_cast<std::uint8_t>(random.next() % 256),
+                       static_cast<std::uint8_t>(random.next() % 256)};
+      literal.fillRect(x1, y1, x2, y2, colour);
+      direct.fillRect(x1, y1, x2, y2, colour);
+    }
+  }
+  EXPECT_TRUE(literal.image() == direct.image());
+}
+
 // The sample project's DTM drawn as the runner draws it, written as PNG and read back.
 TEST(SouthZonePicture, CellsHaveTheirPaletteColours) {
   ViewFixture f(1, 1);
