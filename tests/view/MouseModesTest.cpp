@@ -35,11 +35,28 @@ TEST(Boundary, PointsAreJoinedAsPlacedAndTheDoubleClickClosesThePolygon) {
   EXPECT_EQ(f.doc->boundaryPointCount, 3);
   EXPECT_EQ(f.doc->boundaryPoints[3], (CellPoint{4, 4}));
   EXPECT_EQ(f.view->drawingBoundary, 0);
-  // Centres: (1,1) = (100,-100), (4,1) = (130,-100), (4,4) = (130,-130).
+  // Centres: (1,1) = (100,-100), (4,1) = (130,-100), (4,4) = (130,-130). The sides are drawn
+  // as the points come, the closing side last; the harvest area computation follows.
   const std::vector<std::string> expected = {"line 100 -100 130 -100 5 0,0,0 solid",
                                              "line 130 -100 130 -130 5 0,0,0 solid",
                                              "line 100 -100 130 -130 5 0,0,0 solid"};
-  EXPECT_EQ(f.callsStartingWith("line"), expected);
+  const auto lines = f.callsStartingWith("line");
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3), expected);
+  EXPECT_EQ(f.doc->unitBox, (UnitBox{1, 1, 4, 4}));
+  for (const auto& corner : {CellPoint{1, 1}, CellPoint{4, 1}, CellPoint{4, 4}})
+    EXPECT_EQ(f.doc->unitCellFlags(corner.col, corner.row), 1);
+  EXPECT_EQ(f.doc->unitCellFlags(1, 5), 0);
+}
+
+TEST(Boundary, ADoubleClickWithoutAPolygonLeavesTheHarvestArea) {
+  ViewFixture f(5, 5);
+  f.doc->unitBox = {1, 1, 5, 5};
+  f.doc->unitCellFlags(2, 3) = 1;
+  ASSERT_TRUE(runCommand("CablewaysCheckProfile", f.app));
+  doubleClick(f, 3, 3);
+  EXPECT_EQ(f.doc->unitBox, (UnitBox{1, 1, 5, 5}));
+  EXPECT_EQ(f.doc->unitCellFlags(2, 3), 1);
 }
 
 TEST(Boundary, TheFiftiethPointIsRefused) {

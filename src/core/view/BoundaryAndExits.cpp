@@ -3,9 +3,9 @@
 #include "app/AppContext.h"
 #include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
+#include "layers/HarvestArea.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
-#include "view/ViewCollaborators.h"
 
 namespace skyrig {
 
@@ -46,7 +46,7 @@ void closeBoundary(AppContext& app, bool overCell) {
   }
   // Without a polygon the interior test would take the whole bounding box of the unit, so a
   // double click in another mode leaves the harvest area as it is.
-  if (count >= 1) computeHarvestAreaFromBoundary(app);
+  if (count >= 1) computeHarvestArea(app);
   app.view.drawingBoundary = 0;
 }
 
