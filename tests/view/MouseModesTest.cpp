@@ -246,6 +246,35 @@ TEST(LandingPlacement, DraggingDrawsTheDottedSearchRectangle) {
   EXPECT_EQ(f.canvas.calls, expected);
 }
 
+TEST(CablewayPicking, EveryLandingWithARoadEndingInTheCellOpensTheProfileCheck) {
+  ViewFixture f(10, 10);
+  f.doc->landingCount = 3;
+  f.doc->landings[1] = {2, 2, 1};
+  f.doc->landings[2] = {2, 8, 2};
+  f.doc->landings[3] = {8, 5, 0};  // no cable system: passed over
+  f.doc->cableways[1][3].endCol = 5;
+  f.doc->cableways[1][3].endRow = 5;
+  f.doc->cableways[1][7].endCol = 5;  // a second road of landing 1 there: one form only
+  f.doc->cableways[1][7].endRow = 5;
+  f.doc->cableways[2][20].endCol = 5;
+  f.doc->cableways[2][20].endRow = 5;
+  f.doc->cableways[3][0].endCol = 5;
+  f.doc->cableways[3][0].endRow = 5;
+  ASSERT_TRUE(runCommand("CablewaysCheckProfile", f.app));
+  f.ui.queueAnswer({"Dialog", false, {}});
+  f.ui.queueAnswer({"Dialog", true, {}});
+  click(f, 5, 5);
+  std::vector<std::string> forms;
+  for (const auto& line : f.ui.log())
+    if (line.rfind("form ", 0) == 0) forms.push_back(line);
+  EXPECT_EQ(forms, (std::vector<std::string>{"form Dialog: cancel", "form Dialog: ok"}));
+  click(f, 6, 5);  // no road ends there
+  EXPECT_EQ(f.view->pickingCableway, 1);
+  int dialogs = 0;
+  for (const auto& line : f.ui.log()) dialogs += line.rfind("form Dialog", 0) == 0;
+  EXPECT_EQ(dialogs, 2);
+}
+
 TEST(MouseMove, StatusShowsTheVolumeWhileTheVolumeIsShown) {
   ViewFixture f(3, 3);
   f.doc->volumeGridOriginal(2, 1) = 0.75f;

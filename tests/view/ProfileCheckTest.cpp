@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "app/Paths.h"
 #include "app/ScriptedUi.h"
 #include "cable/ProfileCheckForm.h"
 #include "cable/ProfileCheckPicture.h"
 #include "cable/ProfileCheckReport.h"
-#include "cable/ProfileCheckSupports.h"
 #include "view/RecordingCanvas.h"
 
 namespace skyrig {
@@ -19,21 +22,30 @@ ProfileCheckData straightRoad(int count) {
   data.system = 1;
   data.params = defaultCableSystem(0);
   data.tailSparHeight = data.params.minSparTreeHeight;
-  data.sampledCount = count;
-  data.tailPoint = count;
-  for (int k = 1; k <= count; ++k) data.profile[k] = {k, 1, 500, 20.0f * (k - 1), 0};
+  data.work.sampledCount = count;
+  data.work.analysedCount = count;
+  for (int k = 1; k <= count; ++k) data.work.profile[k] = {k, 1, 500, 20.0f * (k - 1), 0};
   return data;
 }
 
 // A road of five points 50 m apart with the given elevations.
 ProfileCheckData fivePointRoad(std::array<int, 5> z) {
   ProfileCheckData data = straightRoad(5);
-  for (int k = 1; k <= 5; ++k) data.profile[k] = {k, 1, z[k - 1], 50.0f * (k - 1), 0};
+  for (int k = 1; k <= 5; ++k) data.work.profile[k] = {k, 1, z[k - 1], 50.0f * (k - 1), 0};
   return data;
 }
 
+std::vector<std::string> fileLines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 struct DialogFixture {
-  explicit DialogFixture(const ProfileCheckData& data) : form(data, canvas, paths) {}
+  explicit DialogFixture(const ProfileCheckData& data,
+                         std::filesystem::path root = std::filesystem::temp_directory_path())
+      : paths(std::move(root)), form(data, canvas, paths) {}
   void press(int k) { form.mouseDown(form.pointX(k), ui); }
   void move(int k) { form.mouseMove(form.pointX(k)); }
   void click(int k) {
@@ -42,7 +54,7 @@ struct DialogFixture {
   }
   ScriptedUi ui;
   RecordingCanvas canvas;
-  Paths paths{"."};
+  Paths paths;
   ProfileCheckForm form;
 };
 
@@ -50,14 +62,14 @@ TEST(ProfileCheckEditing, TwentySupportsAreAcceptedTheTwentyFirstIsRefused) {
   DialogFixture f(straightRoad(30));
   f.form.locateOrMove();
   for (int k = 2; k <= 21; ++k) f.click(k);
-  EXPECT_EQ(f.form.data().supportCount, 20);
+  EXPECT_EQ(f.form.data().work.supportCount, 20);
   EXPECT_TRUE(f.ui.messages().empty());
   f.press(22);
   EXPECT_EQ(f.ui.messages(),
             std::vector<std::string>{
                 "message stop: You selected more than a possible number of intermediate spars."});
-  EXPECT_EQ(f.form.data().supportMarks[22], 0);
-  EXPECT_EQ(f.form.data().supportCount, 20);
+  EXPECT_EQ(f.form.data().work.supportMarks[22], 0);
+  EXPECT_EQ(f.form.data().work.supportCount, 20);
   EXPECT_EQ(f.form.selectedPoint(), -1);
   EXPECT_EQ(f.form.draggedSupport(), -1);
 
@@ -65,11 +77,11 @@ TEST(ProfileCheckEditing, TwentySupportsAreAcceptedTheTwentyFirstIsRefused) {
   f.click(2);
   EXPECT_EQ(f.form.selectedPoint(), 2);
   f.form.removeSelected(f.ui);
-  EXPECT_EQ(f.form.data().supportCount, 19);
+  EXPECT_EQ(f.form.data().work.supportCount, 19);
   EXPECT_EQ(f.form.selectedPoint(), -1);
   f.click(22);
-  EXPECT_EQ(f.form.data().supportMarks[22], 1);
-  EXPECT_EQ(f.form.data().supportCount, 20);
+  EXPECT_EQ(f.form.data().work.supportMarks[22], 1);
+  EXPECT_EQ(f.form.data().work.supportCount, 20);
   EXPECT_EQ(f.ui.messages().size(), 1u);
 }
 
@@ -80,51 +92,51 @@ TEST(ProfileCheckEditing, DraggingTheTailTowardTheLandingRemovesThePassedSupport
   f.press(20);
   EXPECT_EQ(f.form.draggedTail(), 20);
   f.move(12);
-  EXPECT_EQ(f.form.data().tailPoint, 12);
-  EXPECT_EQ(f.form.data().supportMarks[15], 0);
-  EXPECT_EQ(f.form.data().supportMarks[10], 1);
-  EXPECT_EQ(f.form.data().supportCount, 2);
+  EXPECT_EQ(f.form.data().tailPoint(), 12);
+  EXPECT_EQ(f.form.data().work.supportMarks[15], 0);
+  EXPECT_EQ(f.form.data().work.supportMarks[10], 1);
+  EXPECT_EQ(f.form.data().work.supportCount, 2);
   f.move(10);  // a support at the new tail point goes too
-  EXPECT_EQ(f.form.data().tailPoint, 10);
-  EXPECT_EQ(f.form.data().supportMarks[10], 0);
-  EXPECT_EQ(f.form.data().supportCount, 1);
+  EXPECT_EQ(f.form.data().tailPoint(), 10);
+  EXPECT_EQ(f.form.data().work.supportMarks[10], 0);
+  EXPECT_EQ(f.form.data().work.supportCount, 1);
   f.move(1);  // the tail keeps a point between itself and the tower
-  EXPECT_EQ(f.form.data().tailPoint, 3);
-  EXPECT_EQ(f.form.data().supportCount, 0);
+  EXPECT_EQ(f.form.data().tailPoint(), 3);
+  EXPECT_EQ(f.form.data().work.supportCount, 0);
   f.form.mouseUp();
   EXPECT_EQ(f.form.draggedTail(), -1);
   f.move(15);  // no longer dragging
-  EXPECT_EQ(f.form.data().tailPoint, 3);
+  EXPECT_EQ(f.form.data().tailPoint(), 3);
 }
 
 TEST(ProfileCheckEditing, SelectionRulesAndRemove) {
   ProfileCheckData data = straightRoad(20);
-  data.tailPoint = 10;
+  data.work.analysedCount = 10;
   DialogFixture f(data);
   f.press(4);  // not in edit mode: nothing happens
-  EXPECT_EQ(f.form.data().supportCount, 0);
+  EXPECT_EQ(f.form.data().work.supportCount, 0);
   f.form.locateOrMove();
   f.press(15);  // beyond the tail
   EXPECT_EQ(f.form.selectedPoint(), -1);
-  EXPECT_EQ(f.form.data().supportMarks[15], 0);
+  EXPECT_EQ(f.form.data().work.supportMarks[15], 0);
   f.form.mouseUp();
   f.form.removeSelected(f.ui);  // nothing selected: nothing happens
   EXPECT_TRUE(f.ui.messages().empty());
   f.click(1);  // the tower point is selected but carries no support
   EXPECT_EQ(f.form.selectedPoint(), 1);
-  EXPECT_EQ(f.form.data().supportCount, 0);
+  EXPECT_EQ(f.form.data().work.supportCount, 0);
   f.click(10);
   f.form.removeSelected(f.ui);
   EXPECT_EQ(f.ui.messages(),
             std::vector<std::string>{"message stop: You cannot erase the tailspar!"});
-  EXPECT_EQ(f.form.data().tailPoint, 10);
+  EXPECT_EQ(f.form.data().tailPoint(), 10);
   // Dragging a support moves its mark.
   f.press(4);
   f.move(7);
   f.form.mouseUp();
-  EXPECT_EQ(f.form.data().supportMarks[4], 0);
-  EXPECT_EQ(f.form.data().supportMarks[7], 1);
-  EXPECT_EQ(f.form.data().supportCount, 1);
+  EXPECT_EQ(f.form.data().work.supportMarks[4], 0);
+  EXPECT_EQ(f.form.data().work.supportMarks[7], 1);
+  EXPECT_EQ(f.form.data().work.supportCount, 1);
 }
 
 TEST(ProfileCheckEditing, ScriptFieldsNamePointsAndButtons) {
@@ -133,7 +145,7 @@ TEST(ProfileCheckEditing, ScriptFieldsNamePointsAndButtons) {
   EXPECT_TRUE(f.form.editField("press", "6", f.ui));
   EXPECT_TRUE(f.form.editField("move", "8", f.ui));
   EXPECT_TRUE(f.form.editField("release", "8", f.ui));
-  EXPECT_EQ(f.form.data().supportMarks[8], 1);
+  EXPECT_EQ(f.form.data().work.supportMarks[8], 1);
   EXPECT_FALSE(f.form.editField("press", "21", f.ui));
   EXPECT_FALSE(f.form.editField("press", "x", f.ui));
   EXPECT_FALSE(f.form.pressButton("Help", f.ui));
@@ -141,7 +153,7 @@ TEST(ProfileCheckEditing, ScriptFieldsNamePointsAndButtons) {
 
 TEST(ProfileCheckPicture, GroundHalvesEndingAtStreamBufferPointsAreBlue) {
   ProfileCheckData data = straightRoad(3);
-  data.profile[2].streamBuffer = 1;
+  data.work.profile[2].streamBuffer = 1;
   RecordingCanvas canvas;
   drawProfilePicture(data, -1, canvas);
   ASSERT_GE(canvas.calls.size(), 5u);
@@ -178,71 +190,80 @@ TEST(ProfileCheckTexts, ReportLines) {
             "MinPayload:\t2345.500000\n");
 }
 
-TEST(ProfileCheckSupports, AConvexBreakGetsOneSupport) {
-  // 100, 95, 90 then steeply 60, 30: the break at point 3 is convex.
-  ProfileCheckData data = fivePointRoad({100, 95, 90, 60, 30});
-  ScriptedUi ui;
-  int analyses = 0;
-  generateDialogSupports(data, ui, [&] { return static_cast<float>(++analyses); });
-  EXPECT_EQ(data.supportMarks[3], 1);
-  EXPECT_EQ(data.supportCount, 1);
-  EXPECT_EQ(data.supportMarks[1] + data.supportMarks[5], 0);
-  EXPECT_TRUE(ui.messages().empty());
-  EXPECT_EQ(analyses, 0);  // within the limit: no reduction
+// 100, 120, 110, 80, 40 at 50 m: supports at 2, 3 and 4; the span into support 2 rises.
+ProfileCheckData humpRoad() {
+  ProfileCheckData data = fivePointRoad({100, 120, 110, 80, 40});
+  data.params.maxSlopeChange = 100;
+  return data;
 }
 
-TEST(ProfileCheckSupports, ChordMessages) {
-  ScriptedUi ui;
-  auto none = [] { return 0.0f; };
-  ProfileCheckData uphill = fivePointRoad({20, 40, 60, 80, 100});
-  generateDialogSupports(uphill, ui, none);
-  ProfileCheckData gentle = fivePointRoad({100, 98, 95, 93, 90});  // -5 %
-  generateDialogSupports(gentle, ui, none);
-  ProfileCheckData atLimit = fivePointRoad({100, 90, 80, 70, 60});  // -20 %: no message
-  generateDialogSupports(atLimit, ui, none);
-  const std::vector<std::string> expected = {"message stop: Downhill yarding!",
-                                             "message stop: Haulbackline is necessary"};
-  EXPECT_EQ(ui.messages(), expected);
-}
+TEST(ProfileCheckSupports, FindingsAreMessagesAndRisingSpansAreNotDownhill) {
+  DialogFixture hump(humpRoad(), std::filesystem::temp_directory_path() / "skyrig_hump");
+  hump.form.generateSupports(hump.ui);
+  EXPECT_EQ(hump.form.data().work.supportCount, 3);
+  EXPECT_TRUE(hump.ui.messages().empty());
 
-TEST(ProfileCheckSupports, ASteepBreakIsReportedAndKeepsItsSupport) {
-  // Slopes -0.1 into and -0.6 out of point 3: a break of 0.4407 rad against atan(0.4).
-  ProfileCheckData data = fivePointRoad({100, 95, 90, 60, 30});
-  data.params.maxSlopeChange = 40;
-  data.params.maxIntSupports = 0;
-  ScriptedUi ui;
-  generateDialogSupports(data, ui, [] { return 1000.0f; });
-  EXPECT_EQ(ui.messages(),
+  DialogFixture uphill(fivePointRoad({20, 40, 60, 80, 100}),
+                       std::filesystem::temp_directory_path() / "skyrig_uphill");
+  uphill.form.generateSupports(uphill.ui);
+  DialogFixture gentle(fivePointRoad({100, 90, 80, 70, 70}),  // -15 %
+                       std::filesystem::temp_directory_path() / "skyrig_gentle");
+  gentle.form.generateSupports(gentle.ui);
+  ProfileCheckData steepData = humpRoad();
+  steepData.params.maxSlopeChange = 50;  // the break at support 2 is 0.578 rad
+  DialogFixture steep(steepData, std::filesystem::temp_directory_path() / "skyrig_steep");
+  steep.form.generateSupports(steep.ui);
+  EXPECT_EQ(uphill.ui.messages(), std::vector<std::string>{"message stop: Downhill yarding!"});
+  EXPECT_EQ(gentle.ui.messages(),
+            std::vector<std::string>{"message stop: Haulbackline is necessary"});
+  EXPECT_EQ(steep.ui.messages(),
             std::vector<std::string>{"message stop: Too steep break in chord slope!"});
-  EXPECT_EQ(data.supportCount, 1);
+  EXPECT_EQ(steep.form.data().work.supportCount, 3);
+  for (const auto* root : {"skyrig_hump", "skyrig_uphill", "skyrig_gentle", "skyrig_steep"})
+    std::filesystem::remove_all(std::filesystem::temp_directory_path() / root);
 }
 
-TEST(ProfileCheckSupports, ReductionKeepsTheBestPayloadAcrossPasses) {
-  // Two convex breaks, at points 3 and 6.
-  ProfileCheckData data = straightRoad(8);
-  const int z[9] = {0, 200, 195, 190, 160, 130, 125, 60, 0};
-  for (int k = 1; k <= 8; ++k) data.profile[k] = {k, 1, z[k], 50.0f * (k - 1), 0};
-  data.params.maxSlopeChange = 100;   // no steep break
-  data.params.groundClearance = 100;  // the sag never clears
+TEST(ProfileCheckSupports, EveryReductionCandidateIsAnalysedAndReported) {
+  ProfileCheckData data = humpRoad();
   data.params.maxIntSupports = 0;
-  ScriptedUi ui;
-  std::vector<std::string> tried;
-  generateDialogSupports(data, ui, [&] {
-    std::string marks;
-    for (int k = 2; k <= 7; ++k)
-      if (data.supportMarks[k]) marks += std::to_string(k);
-    tried.push_back(marks);
-    // Without support 3 the road carries 800 kg, without 6 600 kg, with none left 700 kg.
-    return marks == "6" ? 800.0f : marks == "3" ? 600.0f : 700.0f;
-  });
-  // Pass 1 removes support 3 (800 kg); pass 2 finds nothing above 800 kg and stops.
-  EXPECT_EQ(tried, (std::vector<std::string>{"6", "3", ""}));
-  EXPECT_EQ(data.supportMarks[3], 0);
-  EXPECT_EQ(data.supportMarks[6], 1);
-  EXPECT_EQ(data.supportCount, 1);
-  EXPECT_EQ(ui.messages(),
-            std::vector<std::string>{
-                "message stop: Failed to reduce the number of intermediate supports!"});
+  const auto root = std::filesystem::temp_directory_path() / "skyrig_reduction";
+  DialogFixture f(data, root);
+  f.form.generateSupports(f.ui);
+  int payloadTexts = 0;
+  for (const auto& call : f.canvas.calls) payloadTexts += call.find(" MaxPayload:") != std::string::npos;
+  // At least one pass over the three supports, and the final analysis.
+  EXPECT_GE(payloadTexts, 4);
+  EXPECT_LT(f.form.data().work.supportCount, 3 + 1);
+  EXPECT_TRUE(std::filesystem::exists(root / "output" / "cableroadprofile.txt"));
+  std::filesystem::remove_all(root);
+}
+
+TEST(ProfileCheckReport, PayloadAnalysisWritesTheReportOfTheAnalysedPoints) {
+  ProfileCheckData data = humpRoad();
+  const auto root = std::filesystem::temp_directory_path() / "skyrig_report";
+  DialogFixture f(data, root);
+  f.form.locateOrMove();
+  f.click(3);  // one support, at point 3
+  f.form.payloadAnalysis(f.ui);
+  const auto lines = fileLines(root / "output" / "cableroadprofile.txt");
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[0], "Landing:\t3");
+  EXPECT_EQ(lines[1], "Cableroad:\t7");
+  EXPECT_EQ(lines[2], "System:\t1");
+  EXPECT_EQ(lines[3], "Tailspar height:\t12");
+  EXPECT_EQ(lines[4], "No\t\tElev.\t\tHorDist\t\tPayload\t\tINT");
+  EXPECT_EQ(lines[5], "1\t\t100\t\t0.000000\t\t-1.000000\t\t");
+  EXPECT_EQ(lines[7], "3\t\t110\t\t100.000000\t\t0.000000\t\t\tINT");
+  EXPECT_EQ(lines[9], "5\t\t40\t\t200.000000\t\t-1.000000\t\t");
+  // The minimum is the smaller payload of the two loaded points, 0 when negative.
+  const float minimum = std::max(0.0f, std::min(f.form.payloads()[2], f.form.payloads()[4]));
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "MinPayload:\t%f", static_cast<double>(minimum));
+  EXPECT_EQ(lines[10], expected);
+  bool shown = false;
+  for (const auto& call : f.canvas.calls) shown |= call.ends_with(" " + maxPayloadText(minimum));
+  EXPECT_TRUE(shown);
+  std::filesystem::remove_all(root);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@ float startingTailSparHeight(float storedHeight, const CableSystemParams& params
 }
 
 void recountSupports(ProfileCheckData& data) {
-  data.supportCount = 0;
-  for (int k = 2; k <= data.tailPoint - 1; ++k)
-    if (data.supportMarks[k]) ++data.supportCount;
+  data.work.supportCount = 0;
+  for (int k = 2; k <= data.tailPoint() - 1; ++k)
+    if (data.work.supportMarks[k]) ++data.work.supportCount;
 }
 
 }  // namespace skyrig

@@ -1,13 +1,16 @@
 #include "cable/ProfileCheckForm.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "app/Paths.h"
 #include "app/Ui.h"
 #include "cable/ProfileCheckPicture.h"
 #include "cable/ProfileCheckReport.h"
-#include "cable/ProfileCheckSupports.h"
+#include "cable/CycleTime.h"
+#include "cable/IntermediateSupports.h"
+#include "cable/PayloadAnalysis.h"
 
 namespace skyrig {
 
@@ -16,6 +19,39 @@ namespace {
 // The tail spar stays at least two points from the tower, so a road always has a point
 // between them to carry a load.
 constexpr int kFirstTailPoint = 3;
+
+// Draws the hanging load of every point as the analysis fixes its carriage.
+class LoadPainter final : public CarriageObserver {
+ public:
+  LoadPainter(const ProfileCheckData& data, Canvas& picture) : data_(data), picture_(picture) {}
+  void carriagePlaced(int point, const CableWorkArea& work) override {
+    drawLoad(data_, point, work.carriage, picture_);
+  }
+
+ private:
+  const ProfileCheckData& data_;
+  Canvas& picture_;
+};
+
+// Support placement findings become stop messages; each candidate set of the reduction gets
+// the dialog's full analysis and report.
+class MessageHooks final : public SupportPlacementHooks {
+ public:
+  MessageHooks(Ui& ui, std::function<float()> analyse) : ui_(ui), analyse_(std::move(analyse)) {}
+  float analyseCandidate(CableWorkArea& /*work*/) override { return analyse_(); }
+  void downhillYarding() override { ui_.message("Downhill yarding!", MessageIcon::Stop); }
+  void needsHaulback() override { ui_.message("Haulbackline is necessary", MessageIcon::Stop); }
+  void steepChordBreak() override {
+    ui_.message("Too steep break in chord slope!", MessageIcon::Stop);
+  }
+  void supportReductionFailed() override {
+    ui_.message("Failed to reduce the number of intermediate supports!", MessageIcon::Stop);
+  }
+
+ private:
+  Ui& ui_;
+  std::function<float()> analyse_;
+};
 
 bool parsePoint(const std::string& text, int& point) {
   try {
@@ -32,9 +68,9 @@ bool parsePoint(const std::string& text, int& point) {
 ProfileCheckForm::ProfileCheckForm(const ProfileCheckData& data, Canvas& picture,
                                    const Paths& paths)
     : data_(data), picture_(picture), paths_(paths) {
-  data_.sampledCount = std::clamp(data_.sampledCount, 0, kMaxProfilePoints);
-  if (data_.tailPoint < 0 || data_.tailPoint > data_.sampledCount)
-    data_.tailPoint = data_.sampledCount;
+  data_.work.sampledCount = std::clamp(data_.work.sampledCount, 0, kMaxProfileCount);
+  if (data_.work.analysedCount < 0 || data_.work.analysedCount > data_.work.sampledCount)
+    data_.work.analysedCount = data_.work.sampledCount;
   recountSupports(data_);
   redraw();
 }
@@ -55,7 +91,7 @@ std::string ProfileCheckForm::fieldText(const std::string& /*label*/) const { re
 
 bool ProfileCheckForm::editField(const std::string& label, const std::string& text, Ui& ui) {
   int point = 0;
-  if (!parsePoint(text, point) || point < 1 || point > data_.sampledCount) return false;
+  if (!parsePoint(text, point) || point < 1 || point > data_.work.sampledCount) return false;
   if (label == "press") {
     mouseDown(pointX(point), ui);
   } else if (label == "move") {
@@ -104,31 +140,31 @@ void ProfileCheckForm::locateOrMove() {
 }
 
 void ProfileCheckForm::mouseDown(int pictureX, Ui& ui) {
-  if (!editMode_ || data_.sampledCount < 1) return;
+  if (!editMode_ || data_.work.sampledCount < 1) return;
   const ProfilePictureLayout layout(data_);
-  const int k = nearestPointAt(data_, layout, pictureX, 1, data_.sampledCount);
-  if (k > data_.tailPoint) {
+  const int k = nearestPointAt(data_, layout, pictureX, 1, data_.work.sampledCount);
+  if (k > data_.tailPoint()) {
     selected_ = -1;
     return;
   }
   selected_ = k;
-  if (k == data_.tailPoint) {
+  if (k == data_.tailPoint()) {
     draggedTail_ = k;
     return;
   }
-  if (data_.supportMarks[k]) {
+  if (data_.work.supportMarks[k]) {
     draggedSupport_ = k;
     return;
   }
   // Point 1 carries the tower; a support there would stand in for it.
   if (k == 1) return;
-  data_.supportMarks[k] = 1;
-  ++data_.supportCount;
+  data_.work.supportMarks[k] = 1;
+  ++data_.work.supportCount;
   redraw();
   draggedSupport_ = k;
-  if (data_.supportCount > kMaxDialogSupports) {
-    data_.supportMarks[k] = 0;
-    --data_.supportCount;
+  if (data_.work.supportCount > kMaxDialogSupports) {
+    data_.work.supportMarks[k] = 0;
+    --data_.work.supportCount;
     selected_ = -1;
     draggedSupport_ = -1;
     draggedTail_ = -1;
@@ -139,8 +175,8 @@ void ProfileCheckForm::mouseDown(int pictureX, Ui& ui) {
 }
 
 void ProfileCheckForm::setTailPoint(int k) {
-  data_.tailPoint = k;
-  for (int j = k; j < kProfileSlots; ++j) data_.supportMarks[j] = 0;
+  data_.work.analysedCount = k;
+  for (int j = k; j < kProfilePointSlots; ++j) data_.work.supportMarks[j] = 0;
   recountSupports(data_);
 }
 
@@ -148,18 +184,18 @@ void ProfileCheckForm::mouseMove(int pictureX) {
   if (!editMode_) return;
   const ProfilePictureLayout layout(data_);
   if (draggedTail_ >= 1) {
-    if (data_.sampledCount < kFirstTailPoint) return;
-    const int k = nearestPointAt(data_, layout, pictureX, kFirstTailPoint, data_.sampledCount);
-    if (k == data_.tailPoint) return;
+    if (data_.work.sampledCount < kFirstTailPoint) return;
+    const int k = nearestPointAt(data_, layout, pictureX, kFirstTailPoint, data_.work.sampledCount);
+    if (k == data_.tailPoint()) return;
     setTailPoint(k);
     draggedTail_ = k;
     selected_ = k;
     redraw();
   } else if (draggedSupport_ >= 1) {
-    const int k = nearestPointAt(data_, layout, pictureX, 1, data_.tailPoint);
-    if (k == draggedSupport_ || k >= data_.tailPoint || k < 2) return;
-    data_.supportMarks[draggedSupport_] = 0;
-    data_.supportMarks[k] = 1;
+    const int k = nearestPointAt(data_, layout, pictureX, 1, data_.tailPoint());
+    if (k == draggedSupport_ || k >= data_.tailPoint() || k < 2) return;
+    data_.work.supportMarks[draggedSupport_] = 0;
+    data_.work.supportMarks[k] = 1;
     recountSupports(data_);
     draggedSupport_ = k;
     selected_ = k;
@@ -175,12 +211,12 @@ void ProfileCheckForm::mouseUp() {
 }
 
 void ProfileCheckForm::removeSelected(Ui& ui) {
-  if (selected_ >= 1 && selected_ == data_.tailPoint) {
+  if (selected_ >= 1 && selected_ == data_.tailPoint()) {
     ui.message("You cannot erase the tailspar!", MessageIcon::Stop);
     return;
   }
-  if (selected_ > 0 && selected_ < data_.tailPoint && data_.supportMarks[selected_]) {
-    data_.supportMarks[selected_] = 0;
+  if (selected_ > 0 && selected_ < data_.tailPoint() && data_.work.supportMarks[selected_]) {
+    data_.work.supportMarks[selected_] = 0;
     recountSupports(data_);
     selected_ = -1;
     redraw();
@@ -191,39 +227,45 @@ void ProfileCheckForm::payloadAnalysis(Ui& ui) { analyseAndReport(ui); }
 
 void ProfileCheckForm::generateSupports(Ui& ui) {
   selected_ = -1;
-  generateDialogSupports(data_, ui, [&] { return analyseAndReport(ui); });
+  data_.work.flags.clearAll();
+  SupportPlacementOptions options;
+  options.tailHeight = data_.tailSparHeight;
+  options.convexBreakTailHeight = data_.params.minSparTreeHeight;
+  options.risingSpanMeansDownhill = false;
+  MessageHooks hooks(ui, [&] { return analyseAndReport(ui); });
+  placeSupports(data_.params, data_.work, options, hooks);
+  recountSupports(data_);
   redraw();
   analyseAndReport(ui);
 }
 
 float ProfileCheckForm::analyseAndReport(Ui& ui) {
   redraw();
-  results_ = ProfileCheckResults{};
-  results_.payload.fill(-1.0f);
-  results_.groundReaction.fill(-1.0f);
-  const bool analysed = analyseProfileCheckPayload(
-      data_, results_, [&](const LoadGeometry& load) { drawLoad(data_, load, picture_); });
-  if (!analysed) {
-    if (!failureShown_)
-      ui.message("The payload analysis is not available in this build.", MessageIcon::Stop);
-    failureShown_ = true;
-    return 0.0f;
-  }
-  drawPayloadTexts(maxPayloadText(results_.minPayload),
-                   profileCheckCycleLines(data_, results_, results_.minPayload),
-                   picture_);
+  const int n = data_.tailPoint();
+  LoadPainter painter(data_, picture_);
+  analysePayloads(data_.params, data_.work, data_.tailSparHeight, payloads_.data(), &painter);
+  for (int k = 2; k <= n - 1; ++k)
+    if (!data_.work.supportMarks[k] && data_.work.profile[k].z >= 0)
+      drawPayloadLabel(data_, k, payloads_[k], picture_);
+  const float minPayload = data_.work.minPayload;
+  const CableSystemParams& p = data_.params;
+  const CycleTimeReport cycle =
+      cycleTimeReport(data_.work, p, minPayload, p.frictionCoefficient, p.towerHeight,
+                      data_.work.referenceLength, p.mainlineUnitWeight, p.carriageWeight);
+  drawPayloadTexts(maxPayloadText(minPayload),
+                   {cycle.loadedLine, cycle.emptyLine, cycle.cycleLine}, picture_);
   writeReport(ui);
-  return results_.minPayload;
+  return minPayload;
 }
 
 void ProfileCheckForm::writeReport(Ui& ui) {
-  std::array<ProfileReportPoint, kProfileSlots> points{};
-  const int count = std::clamp(data_.tailPoint, 0, kMaxProfilePoints);
+  std::array<ProfileReportPoint, kProfilePointSlots> points{};
+  const int count = std::clamp(data_.tailPoint(), 0, kMaxProfileCount);
   for (int k = 1; k <= count; ++k)
-    points[k] = {data_.profile[k].z, data_.profile[k].horDist, results_.payload[k],
-                 k > 1 && k < count && data_.supportMarks[k] != 0};
+    points[k] = {data_.work.profile[k].z, data_.work.profile[k].horDist, payloads_[k],
+                 k > 1 && k < count && data_.work.supportMarks[k] != 0};
   const ProfileReportHeading heading{data_.landing, data_.road, data_.system, data_.tailSparHeight};
-  const std::string text = profileReportText(heading, points.data(), count, results_.minPayload);
+  const std::string text = profileReportText(heading, points.data(), count, data_.work.minPayload);
   std::unique_ptr<std::FILE, FileCloser> file(paths_.openForWriting(kProfileReportPath));
   if (file == nullptr || std::fputs(text.c_str(), file.get()) < 0) {
     if (!failureShown_)

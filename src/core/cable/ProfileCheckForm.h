@@ -6,11 +6,11 @@
 // is the number of the profile point under the mouse; the buttons are pressed by their texts.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "app/FormModel.h"
-#include "cable/ProfileCheckAnalysis.h"
 #include "cable/ProfileCheckData.h"
 
 namespace skyrig {
@@ -51,7 +51,8 @@ class ProfileCheckForm final : public FormModel {
   int pointX(int k) const;
 
   const ProfileCheckData& data() const { return data_; }
-  const ProfileCheckResults& results() const { return results_; }
+  // Payloads of the last analysis (kg per point; -1 at the tower and the tail).
+  const std::array<float, kProfilePointSlots>& payloads() const { return payloads_; }
   bool editMode() const { return editMode_; }
   int selectedPoint() const { return selected_; }
   int draggedSupport() const { return draggedSupport_; }
@@ -68,7 +69,7 @@ class ProfileCheckForm final : public FormModel {
   ProfileCheckData data_;
   Canvas& picture_;
   const Paths& paths_;
-  ProfileCheckResults results_;
+  std::array<float, kProfilePointSlots> payloads_{};
   bool editMode_ = false;
   int selected_ = -1;
   int draggedSupport_ = -1;

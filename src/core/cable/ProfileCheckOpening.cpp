@@ -2,31 +2,31 @@
 
 #include "app/AppContext.h"
 #include "app/Ui.h"
+#include "cable/GroundProfile.h"
 #include "cable/ProfileCheckForm.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {
 
-namespace {
-
-// Samples the road's ground profile into the dialog's copy. The profile sampling of the cable
-// road model is connected here when it is part of the build; until then the copy is empty.
-void sampleProfileCopy(AppContext& /*app*/, ProfileCheckData& data) { data.sampledCount = 0; }
-
-}  // namespace
-
 void openProfileCheck(AppContext& app, int landing, int system, int road) {
-  if (system < 1 || system > kCableSystemCount) return;
-  const CSkyrigDoc& doc = app.doc;
+  if (landing < 0 || landing > kMaxLandings || system < 1 || system > kCableSystemCount ||
+      road < 0 || road >= kCablewaysPerLanding)
+    return;
+  CSkyrigDoc& doc = app.doc;
+  CableWorkArea& view = app.view.cable;
+  sampleProfile(doc, view, landing, system, road);
+
   ProfileCheckData data;
   data.landing = landing;
   data.road = road;
   data.system = system;
-  sampleProfileCopy(app, data);
-  data.tailPoint = doc.cableways[landing][road].pointCount;
   data.params = doc.cableSystems[system];
   data.tailSparHeight = startingTailSparHeight(doc.tailSparHeight[landing][road], data.params);
+  data.work.profile = view.profile;
+  data.work.sampledCount = view.sampledCount;
+  data.work.analysedCount = doc.cableways[landing][road].pointCount;
+
   NullCanvas noPicture;
   Canvas& picture = app.view.profileCanvas != nullptr ? *app.view.profileCanvas : noPicture;
   ProfileCheckForm form(data, picture, app.paths);

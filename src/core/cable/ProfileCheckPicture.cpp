@@ -39,17 +39,17 @@ std::string intText(int value) {
 
 float barHeightAt(const ProfileCheckData& data, int k) {
   if (k == 1) return data.params.towerHeight;
-  if (k == data.tailPoint) return data.tailSparHeight;
+  if (k == data.tailPoint()) return data.tailSparHeight;
   return data.params.intSupportHeight;
 }
 
 bool hasBar(const ProfileCheckData& data, int k) {
-  return k == 1 || k == data.tailPoint || (k > 1 && k < data.tailPoint && data.supportMarks[k]);
+  return k == 1 || k == data.tailPoint() || (k > 1 && k < data.tailPoint() && data.work.supportMarks[k]);
 }
 
 void drawBar(const ProfileCheckData& data, const ProfilePictureLayout& layout, int k, Rgb colour,
              Canvas& canvas) {
-  const ProfileCheckPoint& p = data.profile[k];
+  const ProfilePoint& p = data.work.profile[k];
   const int x = layout.x(p.horDist);
   canvas.line(x, layout.y(static_cast<float>(p.z)), x,
               layout.y(static_cast<float>(p.z) + barHeightAt(data, k)), kBarWidth, colour,
@@ -59,17 +59,17 @@ void drawBar(const ProfileCheckData& data, const ProfilePictureLayout& layout, i
 }  // namespace
 
 ProfilePictureLayout::ProfilePictureLayout(const ProfileCheckData& data) {
-  const int count = std::clamp(data.sampledCount, 0, kMaxProfilePoints);
+  const int count = std::clamp(data.work.sampledCount, 0, kMaxProfileCount);
   if (count < 1) return;
-  float maxDist = data.profile[1].horDist;
+  float maxDist = data.work.profile[1].horDist;
   minDist_ = maxDist;
-  float minZ = static_cast<float>(data.profile[1].z);
+  float minZ = static_cast<float>(data.work.profile[1].z);
   float maxZ = minZ;
   for (int k = 1; k <= count; ++k) {
-    minDist_ = std::min(minDist_, data.profile[k].horDist);
-    maxDist = std::max(maxDist, data.profile[k].horDist);
-    minZ = std::min(minZ, static_cast<float>(data.profile[k].z));
-    maxZ = std::max(maxZ, static_cast<float>(data.profile[k].z));
+    minDist_ = std::min(minDist_, data.work.profile[k].horDist);
+    maxDist = std::max(maxDist, data.work.profile[k].horDist);
+    minZ = std::min(minZ, static_cast<float>(data.work.profile[k].z));
+    maxZ = std::max(maxZ, static_cast<float>(data.work.profile[k].z));
   }
   // Room above the highest ground for the tallest bar.
   const float headroom =
@@ -109,12 +109,12 @@ int nearestPointAt(const ProfileCheckData& data, const ProfilePictureLayout& lay
 
 void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas& canvas) {
   canvas.clear();
-  const int count = std::clamp(data.sampledCount, 0, kMaxProfilePoints);
+  const int count = std::clamp(data.work.sampledCount, 0, kMaxProfileCount);
   if (count < 1) return;
   const ProfilePictureLayout layout(data);
   auto at = [&](int k) {
     return std::array<int, 2>{layout.pointX(data, k),
-                              layout.y(static_cast<float>(data.profile[k].z))};
+                              layout.y(static_cast<float>(data.work.profile[k].z))};
   };
 
   // Ground line: each segment in two halves, a half ending at a stream buffer point in blue.
@@ -123,10 +123,10 @@ void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas&
     const auto b = at(k + 1);
     const int midX = (a[0] + b[0]) / 2;
     const int midY = (a[1] + b[1]) / 2;
-    canvas.line(a[0], a[1], midX, midY, kLineWidth, data.profile[k].streamBuffer ? kBlue : kBlack,
+    canvas.line(a[0], a[1], midX, midY, kLineWidth, data.work.profile[k].streamBuffer ? kBlue : kBlack,
                 PenStyle::Solid);
     canvas.line(midX, midY, b[0], b[1], kLineWidth,
-                data.profile[k + 1].streamBuffer ? kBlue : kBlack, PenStyle::Solid);
+                data.work.profile[k + 1].streamBuffer ? kBlue : kBlack, PenStyle::Solid);
   }
 
   // Distance axis with a tick at every point, "0" at the landing and the far distance.
@@ -139,24 +139,24 @@ void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas&
                 PenStyle::Solid);
   canvas.text(at(1)[0] - 4, axisY - kTickLength - 2, "0", kLabelHeight, kBlack);
   canvas.text(at(count)[0] - 12, axisY - kTickLength - 2,
-              intText(static_cast<int>(data.profile[count].horDist)), kLabelHeight, kBlack);
+              intText(static_cast<int>(data.work.profile[count].horDist)), kLabelHeight, kBlack);
 
   // Elevation axis with the landing's and the last point's elevation.
   const int axisX = kPlotLeft - 10;
   canvas.line(axisX, axisY, axisX, kPlotTop, kLineWidth, kBlack, PenStyle::Solid);
-  canvas.text(10, at(1)[1] + kLabelHeight / 2, intText(data.profile[1].z), kLabelHeight, kBlack);
-  canvas.text(10, at(count)[1] + kLabelHeight / 2, intText(data.profile[count].z), kLabelHeight,
+  canvas.text(10, at(1)[1] + kLabelHeight / 2, intText(data.work.profile[1].z), kLabelHeight, kBlack);
+  canvas.text(10, at(count)[1] + kLabelHeight / 2, intText(data.work.profile[count].z), kLabelHeight,
               kBlack);
 
   // Tower, supports and tail spar, and the unloaded skyline over their tops.
-  const int tail = std::clamp(data.tailPoint, 1, count);
+  const int tail = std::clamp(data.tailPoint(), 1, count);
   int lastTopX = 0;
   int lastTopY = 0;
   for (int k = 1; k <= tail; ++k) {
     if (!hasBar(data, k)) continue;
     drawBar(data, layout, k, kBlack, canvas);
     const int topX = at(k)[0];
-    const int topY = layout.y(static_cast<float>(data.profile[k].z) + barHeightAt(data, k));
+    const int topY = layout.y(static_cast<float>(data.work.profile[k].z) + barHeightAt(data, k));
     if (k > 1) canvas.line(lastTopX, lastTopY, topX, topY, kLineWidth, kBlack, PenStyle::Solid);
     lastTopX = topX;
     lastTopY = topY;
@@ -165,25 +165,25 @@ void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas&
     drawBar(data, layout, selectedPoint, kBlue, canvas);
 }
 
-void drawLoad(const ProfileCheckData& data, const LoadGeometry& load, Canvas& canvas) {
-  if (load.point < 1 || load.point > kMaxProfilePoints) return;
+void drawLoad(const ProfileCheckData& data, int k, const CarriageState& carriage, Canvas& canvas) {
+  if (k < 1 || k > kMaxProfileCount) return;
   const ProfilePictureLayout layout(data);
-  const ProfileCheckPoint& p = data.profile[load.point];
+  const ProfilePoint& p = data.work.profile[k];
   const float chokerLength = data.params.effectiveChokerLength;
   const float logLength = data.params.logLength;
   // Carriage, choker end and log end in metres (distance, elevation).
   const float carriageD = p.horDist;
-  const float carriageZ = static_cast<float>(p.z) + load.carriageHeight;
+  const float carriageZ = static_cast<float>(p.z) + carriage.height;
   float chokerD = carriageD;
   float chokerZ = carriageZ - chokerLength;
   float logD = chokerD;
   float logZ = chokerZ - logLength;
-  if (load.partialSuspension) {
+  if (carriage.partialSuspension) {
     // The choker leans away from the landing at the load line angle; the log trails on to
     // the ground, steeper than the ground by its log angle.
-    chokerD = carriageD + chokerLength * std::cos(load.loadAngle);
-    chokerZ = carriageZ - chokerLength * std::sin(load.loadAngle);
-    const float logSlope = load.groundAngle + load.logAngle;
+    chokerD = carriageD + chokerLength * std::cos(carriage.loadAngle);
+    chokerZ = carriageZ - chokerLength * std::sin(carriage.loadAngle);
+    const float logSlope = carriage.groundAngle + carriage.logAngle;
     logD = chokerD + logLength * std::cos(logSlope);
     logZ = chokerZ - logLength * std::sin(logSlope);
   }
@@ -191,11 +191,16 @@ void drawLoad(const ProfileCheckData& data, const LoadGeometry& load, Canvas& ca
               kLineWidth, kGreen, PenStyle::Solid);
   canvas.line(layout.x(chokerD), layout.y(chokerZ), layout.x(logD), layout.y(logZ), kLineWidth,
               kRed, PenStyle::Solid);
+}
+
+void drawPayloadLabel(const ProfileCheckData& data, int k, float payload, Canvas& canvas) {
+  if (k < 1 || k > kMaxProfileCount) return;
+  const ProfilePictureLayout layout(data);
   char text[32];
-  std::snprintf(text, sizeof text, "%6d", static_cast<int>(load.payload));
-  canvas.text(layout.pointX(data, load.point) - 20,
-              layout.y(static_cast<float>(p.z) - kPayloadLabelDrop), text, kPayloadLabelHeight,
-              kBlack);
+  std::snprintf(text, sizeof text, "%6d", static_cast<int>(payload));
+  canvas.text(layout.pointX(data, k) - 20,
+              layout.y(static_cast<float>(data.work.profile[k].z) - kPayloadLabelDrop), text,
+              kPayloadLabelHeight, kBlack);
 }
 
 void drawPayloadTexts(const std::string& maxPayload, const std::array<std::string, 3>& cycleLines,

@@ -21,7 +21,7 @@ class ProfilePictureLayout {
   explicit ProfilePictureLayout(const ProfileCheckData& data);
   int x(float horDist) const;
   int y(float elevation) const;
-  int pointX(const ProfileCheckData& data, int k) const { return x(data.profile[k].horDist); }
+  int pointX(const ProfileCheckData& data, int k) const { return x(data.work.profile[k].horDist); }
 
  private:
   float scale_ = 1.0f;  // picture units per metre
@@ -37,19 +37,11 @@ int nearestPointAt(const ProfileCheckData& data, const ProfilePictureLayout& lay
 // selected point (1..tailPoint) in blue.
 void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas& canvas);
 
-// Where the analysis fixed the carriage and its load at one profile point.
-struct LoadGeometry {
-  int point = 0;
-  float carriageHeight = 0.0f;  // y above the ground, m
-  float loadAngle = 0.0f;       // beta, rad
-  float groundAngle = 0.0f;     // alpha, rad
-  float logAngle = 0.0f;        // theta, rad
-  bool partialSuspension = false;
-  float payload = 0.0f;  // kg
-};
-
-// The choker and the log hanging from the carriage, and the payload ("%6d") below the point.
-void drawLoad(const ProfileCheckData& data, const LoadGeometry& load, Canvas& canvas);
+// The choker and the log hanging from the carriage where the analysis placed it at point k
+// (straight down in full suspension).
+void drawLoad(const ProfileCheckData& data, int k, const CarriageState& carriage, Canvas& canvas);
+// The payload of point k ("%6d") below the point.
+void drawPayloadLabel(const ProfileCheckData& data, int k, float payload, Canvas& canvas);
 // "MaxPayload: ..." and the three cycle time lines at the top of the picture.
 void drawPayloadTexts(const std::string& maxPayload, const std::array<std::string, 3>& cycleLines,
                       Canvas& canvas);

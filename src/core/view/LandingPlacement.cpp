@@ -6,12 +6,12 @@
 
 #include "app/AppContext.h"
 #include "app/Ui.h"
+#include "cable/TrialLandingEvaluation.h"
 #include "document/CSkyrigDoc.h"
 #include "params/ParamsCommands.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 #include "view/StatusTexts.h"
-#include "view/ViewCollaborators.h"
 #include "view/ViewOperations.h"
 
 namespace skyrig {
@@ -96,7 +96,7 @@ void placePendingLanding(AppContext& app, int c, int r) {
   } else {
     const int system = l.system;
     const CellPoint best = bestLandingCell(doc, app.canvas, start, end, [&](int tc, int tr) {
-      return trialLandingScore(app, tc, tr, system);
+      return evaluateLandingPosition(app, tc, tr, system);
     });
     if (best.col >= 1) {
       l.col = best.col;
