@@ -198,9 +198,12 @@ void drawPayloadLabel(const ProfileCheckData& data, int k, float payload, Canvas
   const ProfilePictureLayout layout(data);
   char text[32];
   std::snprintf(text, sizeof text, "%6d", static_cast<int>(payload));
+  // Neighbouring labels go to three staggered lines so that close points stay readable.
+  const int line = k % 3;
   canvas.text(layout.pointX(data, k) - 20,
-              layout.y(static_cast<float>(data.work.profile[k].z) - kPayloadLabelDrop), text,
-              kPayloadLabelHeight, kBlack);
+              layout.y(static_cast<float>(data.work.profile[k].z) - kPayloadLabelDrop) -
+                  line * (kPayloadLabelHeight + 2),
+              text, kPayloadLabelHeight, kBlack);
 }
 
 void drawPayloadTexts(const std::string& maxPayload, const std::array<std::string, 3>& cycleLines,
