@@ -107,9 +107,20 @@ TEST(SouthZonePicture, CellsHaveTheirPaletteColours) {
   ASSERT_EQ(f.doc->minElevation, 470);
   ASSERT_EQ(f.doc->maxElevation, 998);
   ASSERT_TRUE(runCommand("LayersShowDem", app));
+  // The highest and the lowest cells take the last and the first elevation colour.
+  for (int r = 1; r <= f.doc->nrows; ++r)
+    for (int c = 1; c <= f.doc->ncols; ++c) {
+      const QPoint centre = canvas.toDevice(10 * (c - 1) + 100, -10 * (r - 1) - 100);
+      if (f.doc->dtm(c, r).z == 998) {
+        EXPECT_EQ(pixel(canvas.image(), centre), (Rgb{75, 100, 100}));
+      }
+      if (f.doc->dtm(c, r).z == 470) {
+        EXPECT_EQ(pixel(canvas.image(), centre), (Rgb{0, 255, 0}));
+      }
+    }
   ASSERT_TRUE(runCommand("LandingsOpen", app));
   ASSERT_EQ(f.doc->landingCount, 6);
-  ASSERT_TRUE(runCommand("CablewaysWriteIds", app));
+  ASSERT_TRUE(runCommand("CablewaysGenerate", app));
 
   const auto file = std::filesystem::temp_directory_path() / "skyrig_southzone_test.png";
   ASSERT_TRUE(canvas.savePng(file.string()));
@@ -121,23 +132,15 @@ TEST(SouthZonePicture, CellsHaveTheirPaletteColours) {
   auto cellPixel = [&](int c, int r) {
     return pixel(picture, canvas.toDevice(10 * (c - 1) + 100, -10 * (r - 1) - 100));
   };
-  // Classes (z - 470) / 528 * 100 / 3.4 worked by hand from the DTM values:
-  // C300R20 z 820: 19.50 -> 19; C300R280 z 673: 11.31 -> 11; C160R250 z 564: 5.24 -> 5;
-  // landing 1 at C74R71 z 954: 26.96 -> 26.
+  // Classes (z - 470) / 528 * 100 / 3.4 worked by hand from the DTM values, at cells no road
+  // crosses: C300R20 z 820: 19.50 -> 19; C300R280 z 673: 11.31 -> 11; C160R250 z 564: 5.24 -> 5.
   EXPECT_EQ(cellPixel(300, 20), (Rgb{255, 75, 100}));
   EXPECT_EQ(cellPixel(300, 280), (Rgb{255, 235, 100}));
   EXPECT_EQ(cellPixel(160, 250), (Rgb{140, 255, 0}));
-  EXPECT_EQ(cellPixel(74, 71), (Rgb{135, 100, 100}));
-  // The highest and the lowest cell take the last and the first elevation colour.
-  for (int r = 1; r <= f.doc->nrows; ++r)
-    for (int c = 1; c <= f.doc->ncols; ++c) {
-      if (f.doc->dtm(c, r).z == 998) {
-        EXPECT_EQ(cellPixel(c, r), (Rgb{75, 100, 100}));
-      }
-      if (f.doc->dtm(c, r).z == 470) {
-        EXPECT_EQ(cellPixel(c, r), (Rgb{0, 255, 0}));
-      }
-    }
+  // Road ends are black: landing 1's east road (600 m, 60 cells) ends at C134R71.
+  ASSERT_EQ(f.doc->cableways[1][9].endCol, 134);
+  ASSERT_EQ(f.doc->cableways[1][9].endRow, 71);
+  EXPECT_EQ(cellPixel(134, 71), (Rgb{0, 0, 0}));
   // Outside the grid the picture stays white: east of column 320 and south of row 300.
   EXPECT_EQ(cellPixel(330, 10), kWhite);
   EXPECT_EQ(cellPixel(10, 310), kWhite);

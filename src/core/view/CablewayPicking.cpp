@@ -9,8 +9,6 @@
 
 namespace skyrig {
 
-void startCablewayPicking(AppContext& app) { app.view.pickingCableway = 1; }
-
 void openProfileChecksAt(AppContext& app, int c, int r) {
   const int count = std::clamp(app.doc.landingCount, 0, kMaxLandings);
   for (int i = 1; i <= count; ++i) {

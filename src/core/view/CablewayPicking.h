@@ -6,8 +6,6 @@ namespace skyrig {
 
 struct AppContext;
 
-// Cableways > "Check profile": turns the picking mode on (it stays on).
-void startCablewayPicking(AppContext& app);
 // For each landing 1..landingCount, the first of its roads 0..35 ending at (c, r) opens the
 // profile check; landings without a cable system are passed over.
 void openProfileChecksAt(AppContext& app, int c, int r);

@@ -3,7 +3,6 @@
 #include "document/CSkyrigDoc.h"
 #include "view/BoundaryAndExits.h"
 #include "view/CSkyrigView.h"
-#include "view/CablewayPicking.h"
 #include "view/LandingDeletion.h"
 #include "view/LandingPlacement.h"
 #include "view/MapLayers.h"
@@ -25,7 +24,6 @@ void bindViewCommands(CommandTable& table) {
   table.bind("LandingsDelete", deleteLandingByForm);
   table.bind("BoundaryByMouse", startBoundaryByMouse);
   table.bind("NetworkRoadsTimberExits", startTimberExitPlacement);
-  table.bind("CablewaysCheckProfile", startCablewayPicking);
 }
 
 }  // namespace skyrig
