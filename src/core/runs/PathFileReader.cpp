@@ -1,0 +1,67 @@
+#include "runs/PathFileReader.h"
+
+#include "app/Ui.h"
+
+namespace skyrig {
+
+PathFileReader::PathFileReader(const Paths& paths, Ui& ui, std::string_view systemPath,
+                               std::int32_t nodeCount, EmptyPath emptyPath)
+    : paths_(paths), ui_(ui), name_(systemPath), nodeCount_(nodeCount), emptyPath_(emptyPath) {
+  file_ = openInputFile(paths, ui, systemPath);
+  if (!file_) return;
+  int ignored = 0;
+  if (std::fscanf(file_.get(), "%d %d", &ignored, &entryCount_) != 2 || entryCount_ < 0) {
+    reportDamage("its head");
+    file_.reset();
+  }
+}
+
+void PathFileReader::reportDamage(std::string_view what) {
+  ui_.message("The path file " + paths_.displayName(name_) + " is damaged or belongs to another "
+                  "network (" + std::string(what) + "); the reading stops there.",
+              MessageIcon::Exclamation);
+  stopped_ = true;
+  damaged_ = true;
+}
+
+bool PathFileReader::next(PathEntry& entry) {
+  if (!file_ || stopped_ || entriesRead_ >= entryCount_) return false;
+  const std::string where = "entry " + std::to_string(entriesRead_ + 1);
+  int nodeCount = 0;
+  if (std::fscanf(file_.get(), "%d %f %d", &entry.sale, &entry.volume, &nodeCount) != 3) {
+    reportDamage(where);
+    return false;
+  }
+  // A path never visits a node twice, so it cannot be longer than the node table.
+  if (nodeCount > nodeCount_) {
+    reportDamage(where);
+    return false;
+  }
+  if (nodeCount < 1) {
+    entry.nodes.clear();
+    if (emptyPath_ == EmptyPath::Stop) {
+      ui_.message("One of the sales could not be found.", MessageIcon::Exclamation);
+      stopped_ = true;
+      return false;
+    }
+    ++entriesRead_;
+    return true;
+  }
+  entry.nodes.resize(static_cast<std::size_t>(nodeCount));
+  for (std::int32_t& node : entry.nodes) {
+    if (std::fscanf(file_.get(), "%d", &node) != 1 || node < 1 || node > nodeCount_) {
+      reportDamage(where);
+      return false;
+    }
+  }
+  ++entriesRead_;
+  return true;
+}
+
+bool PathFileReader::readTrailer() {
+  if (!file_ || stopped_) return false;
+  double totals[3];
+  return std::fscanf(file_.get(), "%lf %lf %lf", &totals[0], &totals[1], &totals[2]) == 3;
+}
+
+}  // namespace skyrig

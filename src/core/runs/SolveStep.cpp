@@ -1,0 +1,24 @@
+#include "runs/SolveStep.h"
+
+#include "app/AppContext.h"
+#include "document/CSkyrigDoc.h"
+#include "runs/RunFiles.h"
+#include "runs/RunProgress.h"
+#include "solver/Solve.h"
+
+namespace skyrig {
+
+bool solveNetwork(AppContext& app, RunProgress& progress, std::string_view pathFile,
+                  std::string_view iterationLog) {
+  SolverTables& solver = app.doc.solver;
+  solver.pathFileName = std::string(pathFile);
+  solver.iterationLogName = std::string(iterationLog);
+  removeStaleFile(app.paths, pathFile);
+  const bool solved = solve(app.doc, app.ui, app.paths, app.random);
+  if (solved && progress.cancelled()) appendCancelledNote(app.paths, iterationLog);
+  return solved;
+}
+
+void redrawMap(AppContext& /*app*/) {}
+
+}  // namespace skyrig
