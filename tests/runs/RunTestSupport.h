@@ -22,18 +22,20 @@
 
 namespace skyrig::testing {
 
-inline std::filesystem::path freshWorkspace() {
+inline std::filesystem::path freshWorkspace(const std::string& suffix) {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   const std::filesystem::path root = std::filesystem::temp_directory_path() /
                                      ("skyrig_runs_" + std::string(info->test_suite_name()) +
-                                      "_" + info->name());
+                                      "_" + info->name() + suffix);
   std::filesystem::remove_all(root);
   std::filesystem::create_directories(root);
   return root;
 }
 
 struct TestApp {
-  TestApp() : root(freshWorkspace()), paths(root), clock(1000, 0) {
+  // `suffix` tells apart the workspaces of several instances in one test.
+  explicit TestApp(const std::string& suffix = "")
+      : root(freshWorkspace(suffix)), paths(root), clock(1000, 0) {
     initialUpdate(*doc, *view);
   }
 

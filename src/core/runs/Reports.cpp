@@ -9,6 +9,7 @@
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"
 #include "runs/PathFileReader.h"
+#include "runs/RoadLengthClasses.h"
 #include "runs/RunFiles.h"
 #include "solver/Prepare.h"
 #include "view/CSkyrigView.h"
@@ -27,26 +28,6 @@ bool finish(AppContext& app, std::FILE* out, std::string_view name, bool cancell
   app.ui.message("The file " + app.paths.displayName(name) + " could not be written completely.",
                  MessageIcon::Exclamation);
   return false;
-}
-
-// Grade classes from 0-5 % up to 25-30 %; side-slope classes from 0-15 % up to 75-90 %. The
-// first bound from the top that the value reaches wins.
-int gradeClass(float grade) {
-  if (grade >= 0.25f) return 5;
-  if (grade >= 0.20f) return 4;
-  if (grade >= 0.15f) return 3;
-  if (grade >= 0.10f) return 2;
-  if (grade >= 0.05f) return 1;
-  return 0;
-}
-
-int sideSlopeClass(float sideSlope) {
-  if (sideSlope >= 0.75f) return 5;
-  if (sideSlope >= 0.60f) return 4;
-  if (sideSlope >= 0.45f) return 3;
-  if (sideSlope >= 0.30f) return 2;
-  if (sideSlope >= 0.15f) return 1;
-  return 0;
 }
 
 constexpr const char* kGradeLabels[6] = {"slope0-5",   "slope5-10",  "slope10-15",
