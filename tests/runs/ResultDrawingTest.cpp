@@ -73,70 +73,30 @@ TEST(ResultDrawing, ShowCommandsDrawTheResultLists) {
   EXPECT_EQ(countCalls(t.canvas, "fill 125 -125 135 -115 255,255,255"), 1);
 }
 
-TEST(ResultDrawing, RunFillsTheListsFromItsPaths) {
-  TestApp t;
-  testing::buildSyntheticCase(*t.doc);
-  runSeparateOptimization(t.app);
-  const RunWorkArea& runs = t.view->runs;
-  // Every timber cell of the unit is served: one assignment per cell with timber.
-  int timberCells = 0;
-  for (int r = 3; r <= 10; ++r)
-    for (int c = 3; c <= 12; ++c) timberCells += t.doc->volumeGrid(c, r) > 0;
-  EXPECT_EQ(runs.cableAssignments.count, timberCells);
-  // One road path from the landing cell; its sink repeats the exit cell before it.
-  ASSERT_EQ(runs.roadStartCells.count, 1);
-  const Landing& site = t.doc->landings[1];
-  EXPECT_EQ(runs.roadStartCells[1].col, site.col);
-  EXPECT_EQ(runs.roadStartCells[1].row, site.row);
-  const int n = runs.roadPathCells.count;
-  ASSERT_GE(n, 2);
-  EXPECT_EQ(runs.roadPathCells[n].col, 7);
-  EXPECT_EQ(runs.roadPathCells[n].row, 11);
-  EXPECT_EQ(runs.roadPathCells[n - 1].col, 7);
-  EXPECT_EQ(runs.roadPathCells[n - 1].row, 11);
-  EXPECT_NE(runs.roadPathCells[n].node, runs.roadPathCells[n - 1].node);
+// Entry 2 has no nodes; entry 3 names node 10 of a 9-node table.
+std::vector<int> readPaths(TestApp& t, PathFileReader::EmptyPath empty, bool& damaged) {
+  testing::writeText(t.root / "p.txt", "0\n3\n1\n2.5\n2\n4 5 \n2\n1.0\n0\n\n3\n1.0\n2\n5 10 \n");
+  PathFileReader reader(t.paths, t.ui, "p.txt", 9, empty);
+  std::vector<int> sizes;
+  PathEntry entry;
+  while (reader.next(entry)) sizes.push_back(static_cast<int>(entry.nodes.size()));
+  damaged = reader.damaged();
+  return sizes;
 }
 
-class PathFileReading : public ::testing::Test {
- protected:
-  std::vector<int> read(const std::string& text, PathFileReader::EmptyPath empty,
-                        std::int32_t nodeCount = 9) {
-    testing::writeText(t.root / "path.txt", text);
-    PathFileReader reader(t.paths, t.ui, "path.txt", nodeCount, empty);
-    std::vector<int> out;
-    PathEntry entry;
-    while (reader.next(entry)) {
-      out.push_back(entry.sale);
-      out.push_back(static_cast<int>(entry.nodes.size()));
-    }
-    damaged = reader.damaged();
-    return out;
-  }
+TEST(PathFileReading, EmptyPathStopsOrPassesAndForeignNodesEndTheReading) {
   TestApp t;
   bool damaged = false;
-};
-
-TEST_F(PathFileReading, EmptyPathStopsOrPassesByTheReadersRule) {
-  const std::string text = "0\n3\n1\n2.5\n2\n4 5 \n2\n1.0\n0\n\n3\n1.0\n2\n5 6 \n1.0\n2.0\n3.0\n";
-  EXPECT_EQ(read(text, PathFileReader::EmptyPath::Stop), (std::vector<int>{1, 2}));
+  EXPECT_EQ(readPaths(t, PathFileReader::EmptyPath::Stop, damaged), std::vector<int>{2});
+  EXPECT_FALSE(damaged);
   EXPECT_EQ(t.ui.messages(),
             std::vector<std::string>{"message exclamation: One of the sales could not be found."});
-  EXPECT_FALSE(damaged);
   t.ui.clearLog();
-  EXPECT_EQ(read(text, PathFileReader::EmptyPath::Pass), (std::vector<int>{1, 2, 2, 0, 3, 2}));
-  EXPECT_TRUE(t.ui.messages().empty());
-}
-
-TEST_F(PathFileReading, NodesOutsideTheNodeTableEndTheReading) {
-  EXPECT_EQ(read("0\n2\n1\n1.0\n2\n4 5 \n2\n1.0\n2\n5 10 \n", PathFileReader::EmptyPath::Stop),
-            (std::vector<int>{1, 2}));
+  EXPECT_EQ(readPaths(t, PathFileReader::EmptyPath::Pass, damaged), (std::vector<int>{2, 0}));
   EXPECT_TRUE(damaged);
   ASSERT_EQ(t.ui.messages().size(), 1u);
-  EXPECT_NE(t.ui.messages()[0].find("path.txt is damaged or belongs to another network (entry 2)"),
+  EXPECT_NE(t.ui.messages()[0].find("p.txt is damaged or belongs to another network (entry 3)"),
             std::string::npos);
-  t.ui.clearLog();
-  EXPECT_EQ(read("0\n1\n1\n1.0\n12\n", PathFileReader::EmptyPath::Stop), std::vector<int>{});
-  EXPECT_TRUE(damaged);
 }
 
 }  // namespace
