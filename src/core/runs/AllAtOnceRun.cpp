@@ -30,6 +30,7 @@ void runAllAtOnceOptimization(AppContext& app) {
     return;
   }
   progress.setStage("solve");
+  progress.report();
   // No iteration log: the name a separate run left would have this solve overwrite that run's
   // last road log. The name is put back for the document's sake.
   const std::string separateRunLog = doc.solver.iterationLogName;
