@@ -1,6 +1,7 @@
 // skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG: runs the network solver on a link file
 // and a sale file in the export formats, as the program's Solve does, writes the path file and
 // the iteration log (an empty ITERLOG writes none) and prints one summary line.
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -17,12 +18,9 @@
 
 namespace skyrig::cli {
 
-// Takes its arguments with or without the leading program name and "solve".
+// argv[0] is the program, argv[1] "solve"; the four files follow.
 int runSolveCommand(int argc, char** argv) {
-  std::vector<std::string> args(argv, argv + argc);
-  if (!args.empty() && args.front().find("skyrig-cli") != std::string::npos)
-    args.erase(args.begin());
-  if (!args.empty() && args.front() == "solve") args.erase(args.begin());
+  const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
   if (args.size() != 4) {
     std::fputs("usage: skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n", stderr);
     return 2;
