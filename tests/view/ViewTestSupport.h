@@ -1,8 +1,7 @@
 // A small program instance for the view tests: a document with a little grid, a view after its
-// initial update, a scripted Ui and a recording canvas.
+// initial update, a scripted Ui and a recording canvas; mouse events at cell centres.
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,9 +14,12 @@
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
+#include "view/MouseHandlers.h"
 #include "view/RecordingCanvas.h"
 
 namespace skyrig::testing {
+
+using Lines = std::vector<std::string>;
 
 struct ViewFixture {
   // A grid of ncols x nrows cells of 10 m with xll = 1000, yll = 2000 and every z = 500.
@@ -33,19 +35,34 @@ struct ViewFixture {
     doc->yMax = doc->yll + doc->cellSize * (nrows - 1);
     for (int c = 1; c <= ncols; ++c)
       for (int r = 1; r <= nrows; ++r) doc->dtm(c, r) = {cellX(*doc, c), cellY(*doc, r), 500};
-    doc->minElevation = 500;
-    doc->maxElevation = 500;
+    doc->minElevation = doc->maxElevation = 500;
     ui.recordStatus = true;
   }
 
-  // The logical map point at the centre of a cell, as the mouse would give it.
-  MapPoint at(int c, int r) const { return cellCentre(*doc, *view, c, r); }
+  void mouse(MouseAction action, int c, int r) {
+    const MapPoint p = cellCentre(*doc, *view, c, r);
+    handleMouse(app, action, p.x, p.y);
+  }
+  void click(int c, int r) {
+    mouse(MouseAction::Press, c, r);
+    mouse(MouseAction::Release, c, r);
+  }
+  // As the platform reports it: press, release, double click, release.
+  void doubleClick(int c, int r) {
+    click(c, r);
+    mouse(MouseAction::DoubleClick, c, r);
+    mouse(MouseAction::Release, c, r);
+  }
 
-  // The recorded calls that begin with a prefix.
-  std::vector<std::string> callsStartingWith(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& call : canvas.calls)
-      if (call.rfind(prefix, 0) == 0) out.push_back(call);
+  // Recorded canvas calls, or Ui log lines, that begin with a prefix.
+  Lines callsStartingWith(const std::string& prefix) const {
+    return starting(canvas.calls, prefix);
+  }
+  Lines logStartingWith(const std::string& prefix) const { return starting(ui.log(), prefix); }
+  static Lines starting(const Lines& lines, const std::string& prefix) {
+    Lines out;
+    for (const auto& line : lines)
+      if (line.rfind(prefix, 0) == 0) out.push_back(line);
     return out;
   }
 
