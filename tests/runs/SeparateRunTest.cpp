@@ -59,9 +59,8 @@ TEST(SeparateRun, CancelStopsTheSolvesAndMarksEveryFileWritten) {
   EXPECT_TRUE(t.ui.messages().empty());
   // Only the report that was cancelled was asked; it names the run, both iterations and time.
   ASSERT_EQ(t.ui.log().size(), 1u);
-  EXPECT_EQ(t.ui.log()[0].rfind("progress: Optimizing: iteration 1 of at most 10, cable solve "
-                                "iteration 2 of at most 200, best solve total ", 0), 0u);
-  EXPECT_NE(t.ui.log()[0].find(", elapsed 0:00:00"), std::string::npos);
+  EXPECT_EQ(t.ui.log()[0], "progress: Optimizing: iteration 1 of at most 10, cable solve "
+                          "iteration 1 of at most 200, elapsed 0:00:00");
 
   EXPECT_FALSE(std::filesystem::exists(t.output("T&ResultsSep2.txt")));
   const std::string note(kCancelledNote);
@@ -71,7 +70,8 @@ TEST(SeparateRun, CancelStopsTheSolvesAndMarksEveryFileWritten) {
     const std::string text = testing::readText(t.output(name));
     EXPECT_EQ(text.substr(text.size() - std::min(text.size(), note.size())), note) << name;
   }
-  // Both solves stopped after their second pass: two iteration lines, the best, the note.
+  // Both solves stopped after their second pass, the earliest a solve can stop: two
+  // iteration lines, the best, the note.
   for (const char* name : {"cableoptimizing1.txt", "roadoptimizing1.txt"}) {
     const std::string log = testing::readText(t.output(name));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4) << name;

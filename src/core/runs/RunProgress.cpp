@@ -5,12 +5,13 @@
 
 #include "app/AppContext.h"
 #include "app/Clock.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 
 namespace skyrig {
 
 namespace {
+
+constexpr std::string_view kSolverReport = "Solving the network: iteration ";
 
 std::string money(float value) {
   char text[64];
@@ -21,13 +22,11 @@ std::string money(float value) {
 }  // namespace
 
 RunProgress::RunProgress(AppContext& app, std::string runName, std::int64_t startSeconds)
-    : app_(app), solver_(app.doc.solver), runName_(std::move(runName)), start_(startSeconds) {
-  solver_.progress = [this](int iteration, float total, float bestTotal) {
-    return solverIteration(iteration, total, bestTotal);
-  };
-}
+    : app_(app), runName_(std::move(runName)), start_(startSeconds) {}
 
-RunProgress::~RunProgress() { solver_.progress = nullptr; }
+void RunProgress::message(std::string_view text, MessageIcon icon) { app_.ui.message(text, icon); }
+FormResult RunProgress::runForm(FormModel& form) { return app_.ui.runForm(form); }
+void RunProgress::status(std::string_view text) { app_.ui.status(text); }
 
 std::string RunProgress::elapsedText() const {
   const std::int64_t seconds = std::max<std::int64_t>(app_.clock.nowSeconds() - start_, 0);
@@ -50,14 +49,19 @@ bool RunProgress::report() {
   return ask(text + ", elapsed " + elapsedText());
 }
 
-bool RunProgress::solverIteration(int iteration, float total, float bestTotal) {
+bool RunProgress::progress(std::string_view text) {
   if (cancelled_) return false;
-  std::string text = runName_ + ": ";
-  if (!stage_.empty()) text += stage_ + " ";
-  text += "iteration " + std::to_string(iteration) + " of at most 200, best solve total " +
-          money(std::min(total, bestTotal));
-  if (hasRunBest_) text += ", best run total " + money(runBest_);
-  return ask(text + ", elapsed " + elapsedText());
+  std::string line = runName_ + ": " + stage_;
+  if (text.substr(0, kSolverReport.size()) == kSolverReport) {
+    const std::string iteration(text.substr(kSolverReport.size()));
+    line += " iteration " + iteration + " of at most 200";
+    // Before the first pass there is no solution yet.
+    if (iteration != "1") line += ", best solve total " + money(app_.doc.solver.bestTotal);
+  } else {
+    line += ", " + std::string(text);
+  }
+  if (hasRunBest_) line += ", best run total " + money(runBest_);
+  return ask(line + ", elapsed " + elapsedText());
 }
 
 }  // namespace skyrig

@@ -5,6 +5,7 @@
 #include "runs/RunFiles.h"
 #include "runs/RunProgress.h"
 #include "solver/Solve.h"
+#include "view/MapLayers.h"
 
 namespace skyrig {
 
@@ -14,11 +15,11 @@ bool solveNetwork(AppContext& app, RunProgress& progress, std::string_view pathF
   solver.pathFileName = std::string(pathFile);
   solver.iterationLogName = std::string(iterationLog);
   removeStaleFile(app.paths, pathFile);
-  const bool solved = solve(app.doc, app.ui, app.paths, app.random);
+  const bool solved = solve(app.doc, progress, app.paths, app.random);
   if (solved && progress.cancelled()) appendCancelledNote(app.paths, iterationLog);
   return solved;
 }
 
-void redrawMap(AppContext& /*app*/) {}
+void redrawMap(AppContext& app) { showDem(app.doc, app.view, app.canvas); }
 
 }  // namespace skyrig

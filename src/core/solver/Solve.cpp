@@ -185,7 +185,9 @@ void Heuristic::run() {
   std::copy(solver_.adjustedVariableCost.begin(), solver_.adjustedVariableCost.end(),
             solver_.workingCost.begin());
 
-  ui_.progress("Solving the network: iteration 1");
+  // A cancel asked at any report ends the solve after the pass under way (the second at the
+  // earliest); the best solution found so far is then already in the path file.
+  bool goOn = ui_.progress("Solving the network: iteration 1");
   pass(true);
   computeTotals();
   std::fill(solver_.workingCost.begin() + 1, solver_.workingCost.end(), kUnusedLinkCost);
@@ -197,14 +199,14 @@ void Heuristic::run() {
     solver_.previousTotal = solver_.total;
     std::fill(solver_.linkFlow.begin(), solver_.linkFlow.end(), 0.0f);
     ++solver_.iteration;
-    // Progress only: stopping a solve part-way would leave the runs without a path file.
-    ui_.progress("Solving the network: iteration " + std::to_string(solver_.iteration));
+    if (!ui_.progress("Solving the network: iteration " + std::to_string(solver_.iteration)))
+      goOn = false;
     drawProcessingOrder();
     pass(false);
     computeTotals();
     const bool changing =
         std::fabs(solver_.total) / 100000.0f < std::fabs(solver_.previousTotal - solver_.total);
-    if (!(changing && solver_.iteration < kMaxIterations)) break;
+    if (!(changing && solver_.iteration < kMaxIterations && goOn)) break;
   }
 
   log.iteration(solver_.iteration, solver_.total);
