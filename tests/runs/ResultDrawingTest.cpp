@@ -46,6 +46,12 @@ TEST(ResultDrawing, ShowCommandsDrawTheResultLists) {
                                 "line 130 -120 190 -180 7 0,0,0 solid",
                                 "line 200 -120 200 -190 7 0,0,0 solid"}));
 
+  // A full list keeps what it has and counts what it could not take.
+  RoadPathCellList full;
+  for (int i = 0; i < 1000; ++i) full.append({1, 1, i});
+  EXPECT_EQ(full.count, 999);
+  EXPECT_EQ(full.dropped, 1);
+
   t.canvas.calls.clear();
   runs.roadStartCells.append({4, 3, 1});
   runs.roadPathCells.append({4, 3, 1});

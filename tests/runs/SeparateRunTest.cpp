@@ -39,15 +39,17 @@ TEST(SeparateRun, ChecksHarvestUnitAndTimberExits) {
 }
 
 TEST(SeparateRun, FileThatCannotBeCreatedStopsTheRunWithOneMessage) {
-  TestApp t;
-  testing::buildSyntheticCase(*t.doc);
-  std::filesystem::create_directories(t.output("bestroadpath.txt"));
-  runSeparateOptimization(t.app);
-  ASSERT_EQ(t.ui.messages().size(), 1u);
-  EXPECT_NE(t.ui.messages()[0].find("bestroadpath.txt cannot be created."), std::string::npos);
-  EXPECT_NE(testing::readText(t.output("T&Results.txt")).find("Run stopped in iteration 1"),
-            std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(t.output("T&ResultsSepFinal.txt")));
+  for (const std::string name : {"cablepath.txt", "bestroadpath.txt"}) {
+    TestApp t("_" + name);
+    testing::buildSyntheticCase(*t.doc);
+    std::filesystem::create_directories(t.output(name));
+    runSeparateOptimization(t.app);
+    ASSERT_EQ(t.ui.messages().size(), 1u) << name;
+    EXPECT_NE(t.ui.messages()[0].find(name + " cannot be created."), std::string::npos);
+    EXPECT_NE(testing::readText(t.output("T&Results.txt")).find("Run stopped in iteration 1"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(t.output("T&ResultsSepFinal.txt")));
+  }
 }
 
 TEST(SeparateRun, CancelStopsTheSolvesAndMarksEveryFileWritten) {

@@ -37,7 +37,7 @@ void runAllAtOnceOptimization(AppContext& app) {
   const bool solved = solveNetwork(app, progress, kAllPathFile, "");
   doc.solver.iterationLogName = separateRunLog;
   if (!solved) {
-    std::fputs("Run stopped: the combined network could not be solved\n", log.get());
+    std::fputs("Run stopped: the combined network was not solved or its path file not written\n", log.get());
     return;
   }
   const float total = doc.solver.bestTotal;

@@ -1,5 +1,6 @@
 #include "runs/ResultDrawing.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/AppContext.h"

@@ -37,15 +37,11 @@ bool copyFile(const Paths& paths, Ui& ui, std::string_view from, std::string_vie
   FileHandle out = createOutputFile(paths, ui, to);
   if (!out) return false;
   char buffer[65536];
-  for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, in.get());
-    if (n > 0 && std::fwrite(buffer, 1, n, out.get()) != n) break;
-    if (n < sizeof buffer) {
-      if (std::ferror(in.get())) break;
-      if (std::fflush(out.get()) == 0) return true;
-      break;
-    }
-  }
+  bool ok = true;
+  std::size_t n = 0;
+  while (ok && (n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
+    ok = std::fwrite(buffer, 1, n, out.get()) == n;
+  if (ok && !std::ferror(in.get()) && std::fflush(out.get()) == 0) return true;
   ui.message("The file " + paths.displayName(to) + " could not be written completely.",
              MessageIcon::Exclamation);
   return false;
@@ -53,7 +49,8 @@ bool copyFile(const Paths& paths, Ui& ui, std::string_view from, std::string_vie
 
 void removeStaleFile(const Paths& paths, std::string_view systemPath) {
   std::error_code ec;
-  std::filesystem::remove(paths.resolve(systemPath), ec);
+  const std::filesystem::path file = paths.resolve(systemPath);
+  if (std::filesystem::is_regular_file(file, ec)) std::filesystem::remove(file, ec);
 }
 
 void appendCancelledNote(const Paths& paths, std::string_view systemPath) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -71,6 +72,7 @@ class SeparateRun {
 };
 
 void SeparateRun::stop(const std::string& reason) {
+  if (!log_) return;
   std::fprintf(log_.get(), "Run stopped in iteration %d: %s\n", k_, reason.c_str());
   if (progress_.cancelled()) std::fputs(kCancelledNote.data(), log_.get());
   log_.reset();
@@ -86,7 +88,7 @@ bool SeparateRun::solveCable() {
   }
   const std::string logName = iterationLogFile(kCableIterationLogPrefix, k_);
   if (!solveNetwork(app_, progress_, kCablePathFile, logName)) {
-    stop("the cable network could not be solved");
+    stop("the cable network was not solved or its path file not written");
     return false;
   }
   cableCost_ = doc_.solver.bestTotal;
@@ -105,7 +107,7 @@ bool SeparateRun::solveRoad() {
   }
   const std::string logName = iterationLogFile(kRoadIterationLogPrefix, k_);
   if (!solveNetwork(app_, progress_, kRoadPathFile, logName)) {
-    stop("the road network could not be solved");
+    stop("the road network was not solved or its path file not written");
     return false;
   }
   roadCost_ = doc_.solver.bestTotal;
@@ -154,7 +156,7 @@ bool SeparateRun::iterate() {
   }
   progress_.setRunBest(bestTotal_);
   writeLogLines();
-  setStage("done");
+  setStage("evaluated");
   progress_.report();
   return true;
 }
@@ -177,7 +179,7 @@ void SeparateRun::run() {
   progress_.report();
   if (!evaluateBestIteration(app_, bestIteration_, cancelled)) return;
   if (!writeResultsFile(app_, cancelled)) return;
-  if (runs_.roadPathCells.dropped > 0 || runs_.roadStartCells.dropped > 0)
+  if (runs_.roadPathCells.dropped > 0)
     app_.ui.message("The road paths of the best solution pass " +
                         std::to_string(runs_.roadPathCells.count + runs_.roadPathCells.dropped) +
                         " cells; Show Roads and the results file keep the first " +

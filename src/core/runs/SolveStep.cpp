@@ -17,7 +17,8 @@ bool solveNetwork(AppContext& app, RunProgress& progress, std::string_view pathF
   removeStaleFile(app.paths, pathFile);
   const bool solved = solve(app.doc, progress, app.paths, app.random);
   if (solved && progress.cancelled()) appendCancelledNote(app.paths, iterationLog);
-  return solved;
+  // A path file the solver could not write it has reported already.
+  return solved && FileHandle(app.paths.openForReading(pathFile)) != nullptr;
 }
 
 void redrawMap(AppContext& app) { showDem(app.doc, app.view, app.canvas); }

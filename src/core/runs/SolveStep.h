@@ -9,8 +9,8 @@ namespace skyrig {
 struct AppContext;
 class RunProgress;
 
-// False when Solve returned without solving (its messages were shown): the run must not read
-// a path file then. The path file is removed before the solve so that a path file that cannot
+// False when Solve returned without solving or could not write the path file (the solver's
+// messages were shown): the run must not read a path file then. The path file is removed before the solve so that a path file that cannot
 // be written is never replaced by an earlier run's.
 bool solveNetwork(AppContext& app, RunProgress& progress, std::string_view pathFile,
                   std::string_view iterationLog);
