@@ -1,5 +1,6 @@
 #include "runs/IterationEvaluation.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
