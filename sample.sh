@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-build/release/src/cli/skyrig-cli summary --root examples/southzone
+build/release/src/cli/skyrig-cli plan examples/southzone

@@ -1,0 +1,40 @@
+// The figures a planner reads first after a planning run, gathered from the document, the
+// view's result lists and the run's output files, and printed as a table.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace skyrig {
+struct AppContext;
+}
+
+namespace skyrig::cli {
+
+struct PlanFigures {
+  struct LandingLine {
+    int id = 0;
+    int system = 0;
+    int col = 0;
+    int row = 0;
+    float volume = 0.0f;  // m3 the best cable solution brings to the landing
+    int cableRoads = 0;   // distinct cable roads that yard for it
+  };
+  std::vector<LandingLine> landings;  // used landings only
+  int landingsPlaced = 0;
+  int cableRoadsUsed = 0;
+  int cableRoadsGenerated = 0;
+  double unitVolume = 0.0;      // m3 of the harvest unit
+  double servedVolume = 0.0;    // m3 routed to landings
+  int unreachableCells = 0;     // unit cells no cable road reaches
+  double unreachableVolume = 0.0;
+  std::vector<std::pair<std::string, std::string>> roadLengths;  // grade class -> metres
+  std::string roadLengthTotal;
+  std::string cableCost, roadCost, totalCost, bestIteration;
+  int iterations = 0;
+};
+
+PlanFigures gatherPlanFigures(const AppContext& app);
+std::string formatPlanSummary(const PlanFigures& figures);
+
+}  // namespace skyrig::cli
