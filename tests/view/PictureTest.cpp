@@ -2,6 +2,7 @@
 #ifdef SKYRIG_HAVE_PNG
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <filesystem>
@@ -91,7 +92,8 @@ TEST(SouthZonePicture, CellsHaveTheirPaletteColours) {
   ASSERT_EQ(f.doc->landingCount, 6);
   ASSERT_TRUE(runCommand("CablewaysGenerate", app));
 
-  const auto file = std::filesystem::temp_directory_path() / "skyrig_southzone_test.png";
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("skyrig_southzone_" + std::to_string(::getpid()) + ".png");
   ASSERT_TRUE(canvas.savePng(file.string()));
   QImage picture(QString::fromStdString(file.string()));
   ASSERT_FALSE(picture.isNull());

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -37,12 +38,11 @@ ProfileCheckData humpRoad() {
 }
 
 struct DialogFixture {
-  // The workspace root is a temporary folder named for the test and `folder`.
+  // The workspace root is a temporary folder of this process named for the test and `folder`.
   explicit DialogFixture(const ProfileCheckData& data, const std::string& folder = "")
       : root(std::filesystem::temp_directory_path() /
-             ("skyrig_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-              folder)),
+             ("skyrig_" + std::to_string(::getpid()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + folder)),
         paths(root),
         form(data, canvas, paths) {}
   ~DialogFixture() { std::filesystem::remove_all(root); }
