@@ -1,0 +1,258 @@
+#include "FormDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "app/Ui.h"
+
+namespace skyrig::gui {
+
+namespace {
+
+// Passes messages on and counts them, so the dialog knows whether an edit raised one.
+class CountingUi final : public Ui {
+ public:
+  explicit CountingUi(Ui& inner) : inner_(inner) {}
+  void message(std::string_view text, MessageIcon icon) override {
+    ++messages;
+    inner_.message(text, icon);
+  }
+  FormResult runForm(FormModel& form) override { return inner_.runForm(form); }
+  void status(std::string_view text) override { inner_.status(text); }
+  bool progress(std::string_view text) override { return inner_.progress(text); }
+  int messages = 0;
+
+ private:
+  Ui& inner_;
+};
+
+bool isTicked(const std::string& text) {
+  return text == "1" || text == "true" || text == "yes" || text == "on";
+}
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+// Rows a section of fields takes in a column, counting the group box frame as one.
+int sectionRows(int fieldCount, bool boxed) { return fieldCount + (boxed ? 1 : 0); }
+
+}  // namespace
+
+FormDialog::FormDialog(FormModel& model, Ui& ui, QWidget* parent)
+    : QDialog(parent), model_(model), ui_(ui) {
+  setWindowTitle(qText(model_.title()));
+  setModal(true);
+  buildLayout();
+  showModelTexts();
+}
+
+QWidget* FormDialog::makeEditor(const FormField& field) {
+  switch (field.kind) {
+    case FieldKind::Text: {
+      auto* edit = new QLineEdit(this);
+      edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14);
+      return edit;
+    }
+    case FieldKind::CheckBox: return new QCheckBox(qText(field.label), this);
+    case FieldKind::Selector: {
+      auto* box = new QComboBox(this);
+      for (const std::string& choice : field.choices) box->addItem(qText(choice));
+      return box;
+    }
+    case FieldKind::ReadOnly: {
+      auto* label = new QLabel(this);
+      label->setWordWrap(field.label.empty());
+      label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      return label;
+    }
+  }
+  return new QLabel(this);
+}
+
+void FormDialog::buildLayout() {
+  // Sections: the fields of one group box in field order; a group keeps the place where it
+  // first appears. Fields without a group stand unboxed at their own place.
+  struct Section {
+    std::string group;
+    std::vector<FormField> fields;
+  };
+  std::vector<Section> sections;
+  std::map<std::string, std::size_t> sectionOfGroup;
+  for (const FormField& field : model_.fields()) {
+    if (!field.group.empty()) {
+      auto found = sectionOfGroup.find(field.group);
+      if (found != sectionOfGroup.end()) {
+        sections[found->second].fields.push_back(field);
+        continue;
+      }
+      sectionOfGroup[field.group] = sections.size();
+    }
+    if (field.group.empty() && !sections.empty() && sections.back().group.empty()) {
+      sections.back().fields.push_back(field);
+      continue;
+    }
+    sections.push_back({field.group, {field}});
+  }
+
+  // Long forms go into two or three columns of roughly equal height.
+  int totalRows = 0;
+  for (const Section& s : sections)
+    totalRows += sectionRows(static_cast<int>(s.fields.size()), !s.group.empty());
+  const int columns = totalRows > 34 ? 3 : totalRows > 16 ? 2 : 1;
+  const int rowsPerColumn = (totalRows + columns - 1) / columns;
+
+  auto* outer = new QVBoxLayout(this);
+  auto* columnsLayout = new QHBoxLayout;
+  outer->addLayout(columnsLayout);
+  QVBoxLayout* column = nullptr;
+  int columnRows = 0;
+  for (const Section& section : sections) {
+    const int rows = sectionRows(static_cast<int>(section.fields.size()), !section.group.empty());
+    if (column == nullptr || (columnRows > 0 && columnRows + rows > rowsPerColumn &&
+                              columnsLayout->count() < columns)) {
+      if (column != nullptr) column->addStretch(1);
+      column = new QVBoxLayout;
+      columnsLayout->addLayout(column);
+      columnRows = 0;
+    }
+    columnRows += rows;
+
+    QWidget* holder = this;
+    auto* grid = new QGridLayout;
+    if (!section.group.empty()) {
+      auto* box = new QGroupBox(qText(section.group), this);
+      box->setLayout(grid);
+      column->addWidget(box);
+      groupTitles_ << box->title();
+      holder = box;
+    } else {
+      column->addLayout(grid);
+    }
+    int row = 0;
+    for (const FormField& field : section.fields) {
+      QWidget* widget = makeEditor(field);
+      widget->setParent(holder);
+      widget->setObjectName(qText(field.label));
+      const bool spansRow =
+          field.kind == FieldKind::CheckBox || (field.kind == FieldKind::ReadOnly && field.label.empty());
+      if (spansRow) {
+        grid->addWidget(widget, row, 0, 1, 2);
+      } else {
+        auto* label = new QLabel(qText(field.label), holder);
+        label->setBuddy(widget);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(widget, row, 1);
+      }
+      if (!field.unit.empty()) grid->addWidget(new QLabel(qText(field.unit), holder), row, 2);
+      ++row;
+      editors_.push_back({field, widget});
+    }
+    grid->setColumnStretch(0, 1);
+  }
+  if (column != nullptr) column->addStretch(1);
+
+  for (const Editor& editor : editors_) {
+    if (auto* edit = qobject_cast<QLineEdit*>(editor.widget)) {
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, editor](const QString& text) { fieldEdited(editor, text.toStdString()); });
+    } else if (auto* check = qobject_cast<QCheckBox*>(editor.widget)) {
+      connect(check, &QCheckBox::clicked, this,
+              [this, editor](bool ticked) { fieldEdited(editor, ticked ? "1" : "0"); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor.widget)) {
+      connect(combo, &QComboBox::activated, this, [this, editor, combo](int index) {
+        fieldEdited(editor, combo->itemText(index).toStdString());
+      });
+    }
+  }
+
+  auto* buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  for (const std::string& name : model_.buttons()) {
+    QPushButton* button = buttonBox->addButton(qText(name), QDialogButtonBox::ActionRole);
+    button->setAutoDefault(false);
+    buttons_.push_back(button);
+    connect(button, &QPushButton::clicked, this, [this, name] { modelButtonPressed(name); });
+  }
+  connect(buttonBox, &QDialogButtonBox::accepted, this, &FormDialog::okPressed);
+  connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  buttons_.push_back(buttonBox->button(QDialogButtonBox::Ok));
+  buttons_.push_back(buttonBox->button(QDialogButtonBox::Cancel));
+  outer->addWidget(buttonBox);
+}
+
+void FormDialog::showModelTexts(const QWidget* except) {
+  showingModel_ = true;
+  for (const Editor& editor : editors_) {
+    if (editor.widget == except) continue;
+    const std::string text = model_.fieldText(editor.field.label);
+    if (auto* edit = qobject_cast<QLineEdit*>(editor.widget)) {
+      if (edit->text() != qText(text)) edit->setText(qText(text));
+    } else if (auto* check = qobject_cast<QCheckBox*>(editor.widget)) {
+      check->setChecked(isTicked(text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor.widget)) {
+      combo->setCurrentIndex(combo->findText(qText(text)));
+    } else if (auto* label = qobject_cast<QLabel*>(editor.widget)) {
+      label->setText(qText(text));
+    }
+  }
+  showingModel_ = false;
+}
+
+void FormDialog::fieldEdited(const Editor& editor, const std::string& text) {
+  if (showingModel_) return;
+  CountingUi counting(ui_);
+  const bool taken = model_.editField(editor.field.label, text, counting);
+  if (!taken) {
+    // A refused value: the field keeps what was typed and gets the focus to be corrected,
+    // except a choice, which returns to the model's entry.
+    if (qobject_cast<QComboBox*>(editor.widget) || qobject_cast<QCheckBox*>(editor.widget)) {
+      showModelTexts();
+    } else {
+      showModelTexts(editor.widget);
+    }
+    editor.widget->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(editor.widget)) edit->selectAll();
+    return;
+  }
+  // An accepted keystroke leaves the typed text alone (the model may show "1.5" for "1.50");
+  // a value the model replaced with a message (an unknown id set to 0) is shown as stored.
+  showModelTexts(counting.messages > 0 ? nullptr : editor.widget);
+}
+
+void FormDialog::modelButtonPressed(const std::string& button) {
+  model_.pressButton(button, ui_);
+  showModelTexts();
+}
+
+void FormDialog::okPressed() {
+  if (model_.validateOnOk(ui_)) accept();
+}
+
+QWidget* FormDialog::fieldWidget(const QString& label) const {
+  const std::string wanted = label.trimmed().toStdString();
+  for (const Editor& editor : editors_) {
+    std::string name = editor.field.label;
+    name.erase(name.find_last_not_of(' ') + 1);
+    if (name == wanted || editor.field.label == label.toStdString()) return editor.widget;
+  }
+  return nullptr;
+}
+
+QPushButton* FormDialog::button(const QString& text) const {
+  auto found = std::find_if(buttons_.begin(), buttons_.end(), [&](QPushButton* b) {
+    return b != nullptr && b->text().remove(QLatin1Char('&')) == text;
+  });
+  return found == buttons_.end() ? nullptr : *found;
+}
+
+QStringList FormDialog::groupTitles() const { return groupTitles_; }
+
+}  // namespace skyrig::gui

@@ -1,0 +1,88 @@
+#include "MapWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+#include "MapPicture.h"
+
+namespace skyrig::gui {
+
+MapWidget::MapWidget(const MapPicture& picture, QWidget* parent)
+    : QAbstractScrollArea(parent), picture_(picture) {
+  viewport()->setMouseTracking(true);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  horizontalScrollBar()->setSingleStep(20);
+  verticalScrollBar()->setSingleStep(20);
+  updateScrollRange();
+}
+
+QPoint MapWidget::scrollOffset() const {
+  return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void MapWidget::updateScrollRange() {
+  const QSize picture = picture_.image().size();
+  const QSize shown = viewport()->size();
+  horizontalScrollBar()->setRange(0, std::max(0, picture.width() - shown.width()));
+  verticalScrollBar()->setRange(0, std::max(0, picture.height() - shown.height()));
+  horizontalScrollBar()->setPageStep(shown.width());
+  verticalScrollBar()->setPageStep(shown.height());
+}
+
+void MapWidget::pictureChanged() {
+  updateScrollRange();
+  viewport()->update();
+}
+
+QPoint MapWidget::logicalAt(QPoint viewportPoint) const {
+  const QPointF pixel = QPointF(viewportPoint + scrollOffset()) + QPointF(0.5, 0.5);
+  const QPointF logical = picture_.toLogical(pixel);
+  return {static_cast<int>(std::lround(logical.x())), static_cast<int>(std::lround(logical.y()))};
+}
+
+QPoint MapWidget::viewportAt(QPointF logical) const {
+  const QPointF pixel = picture_.toPixel(logical);
+  return QPoint(static_cast<int>(std::floor(pixel.x())), static_cast<int>(std::floor(pixel.y()))) -
+         scrollOffset();
+}
+
+void MapWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  const QRect area = event->rect();
+  painter.fillRect(area, palette().color(QPalette::Dark));
+  painter.drawImage(area.topLeft(), picture_.image(), area.translated(scrollOffset()));
+}
+
+void MapWidget::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  updateScrollRange();
+}
+
+void MapWidget::scrollContentsBy(int, int) { viewport()->update(); }
+
+void MapWidget::send(MouseAction action, QPoint viewportPoint) {
+  if (!onMouse) return;
+  const QPoint logical = logicalAt(viewportPoint);
+  onMouse(action, logical.x(), logical.y());
+}
+
+void MapWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) send(MouseAction::Press, event->position().toPoint());
+}
+
+void MapWidget::mouseMoveEvent(QMouseEvent* event) {
+  send(MouseAction::Move, event->position().toPoint());
+}
+
+void MapWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) send(MouseAction::Release, event->position().toPoint());
+}
+
+void MapWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    send(MouseAction::DoubleClick, event->position().toPoint());
+}
+
+}  // namespace skyrig::gui
