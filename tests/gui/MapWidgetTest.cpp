@@ -1,0 +1,171 @@
+// The map widget's transform and mouse events, the retained picture, printing of the map and
+// the workspace paths.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "MapImageCanvas.h"
+#include "MapPrinting.h"
+#include "MapWidget.h"
+#include "PathSettings.h"
+#include "PathsDialog.h"
+#include "app/Paths.h"
+#include "document/CSkyrigDoc.h"
+#include "view/CSkyrigView.h"
+
+using namespace skyrig;
+using namespace skyrig::gui;
+
+namespace {
+
+struct MouseEvent {
+  MouseAction action;
+  int x, y;
+  friend bool operator==(const MouseEvent&, const MouseEvent&) = default;
+};
+
+}  // namespace
+
+class MapWidgetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void mouseEventsArriveInLogicalMapUnits() {
+    MapImageCanvas canvas;  // windowExtent 5000: 1000 pixels span 5000 m, 0.2 pixel per metre
+    MapWidget widget(canvas);
+    widget.resize(400, 300);
+    widget.show();
+    std::vector<MouseEvent> events;
+    widget.onMouse = [&](MouseAction a, int x, int y) { events.push_back({a, x, y}); };
+    QWidget* port = widget.viewport();
+
+    // Pixel (20, 30) has its centre at (20.5, 30.5): x = 20.5 / 0.2, y = -30.5 / 0.2.
+    QTest::mousePress(port, Qt::LeftButton, {}, QPoint(20, 30));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(20, 30));
+    QTest::mousePress(port, Qt::RightButton, {}, QPoint(20, 30));  // not a map event
+    QTest::mouseRelease(port, Qt::RightButton, {}, QPoint(20, 30));
+    const std::vector<MouseEvent> clicked = {{MouseAction::Press, 103, -153},
+                                             {MouseAction::Release, 103, -153}};
+    QVERIFY(events == clicked);
+
+    // Scrolled by (100, 200) pixels, the same viewport point lies 500 m east, 1000 m south.
+    events.clear();
+    widget.horizontalScrollBar()->setValue(100);
+    widget.verticalScrollBar()->setValue(200);
+    QTest::mouseMove(port, QPoint(20, 30));
+    QVERIFY(!events.empty());
+    QVERIFY((events.back() == MouseEvent{MouseAction::Move, 603, -1153}));
+
+    // At windowExtent 1000 one pixel is one metre.
+    events.clear();
+    canvas.setWindowExtent(1000);
+    widget.horizontalScrollBar()->setValue(0);
+    widget.verticalScrollBar()->setValue(0);
+    QTest::mouseDClick(port, Qt::LeftButton, {}, QPoint(40, 60));
+    QVERIFY(!events.empty());
+    QVERIFY((events.back() == MouseEvent{MouseAction::DoubleClick, 41, -61}));
+    QCOMPARE(widget.logicalAt(QPoint(40, 60)), QPoint(41, -61));
+    QCOMPARE(widget.viewportAt(QPointF(41, -61)), QPoint(41, 61));
+  }
+
+  void pictureKeepsTheMapAndFollowsTheZoom() {
+    MapImageCanvas canvas;
+    canvas.clear();
+    // A 10 m cell whose rectangle is (100, -110)..(110, -100) in map units.
+    canvas.setWindowExtent(1000);
+    canvas.fillRect(100, -110, 110, -100, Rgb{200, 10, 20});
+    const QImage& image = canvas.image();
+    QCOMPARE(image.pixelColor(105, 105), QColor(200, 10, 20));
+    QCOMPARE(image.pixelColor(99, 105), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(110, 105), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));  // the border of a cleared map
+    canvas.setWindowExtent(5000);
+    canvas.fillRect(1000, -1050, 1050, -1000, Rgb{0, 0, 255});  // 50 m at 0.2: 10 pixels
+    QCOMPARE(image.pixelColor(205, 205), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(211, 205), QColor(Qt::white));
+
+    MapWidget widget(canvas);
+    widget.resize(300, 300);
+    widget.show();
+    widget.pictureChanged();
+    const QImage shown = widget.viewport()->grab().toImage();
+    QCOMPARE(shown.pixelColor(205, 205), QColor(0, 0, 255));
+    QCOMPARE(shown.pixelColor(105, 105), QColor(200, 10, 20));
+  }
+
+  void printedPageHoldsTheMap() {
+    MapImageCanvas canvas;
+    canvas.clear();
+    auto doc = makeDocument();
+    CSkyrigView view;
+    doc->ncols = 320;
+    doc->nrows = 300;
+    doc->cellSize = 10;
+    // At 0.2 pixel per metre the map with its 100 m margins spans 3400 x 3200 m: 680 x 640 px.
+    QCOMPARE(mapPrintArea(canvas, *doc, view), QRect(0, 0, 680, 640));
+    canvas.fillRect(100, -3100, 3300, -100, Rgb{0, 128, 0});
+
+    QImage page(1000, 800, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+      QPainter painter(&page);
+      paintMapPage(painter, QRectF(0, 0, 1000, 800), canvas.image(), mapPrintArea(canvas, *doc, view));
+    }
+    // 680 x 640 scaled by 1.25 to 850 x 800, centred: x from 75 to 925.
+    QCOMPARE(page.pixelColor(500, 400), QColor(0, 128, 0));
+    QCOMPARE(page.pixelColor(70, 400), QColor(Qt::white));
+    QCOMPARE(page.pixelColor(75, 400), QColor(Qt::black));  // the picture's left border
+
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("map.pdf"));
+    printMap(printer, canvas, *doc, view);
+    QVERIFY(QFileInfo(folder.filePath("map.pdf")).size() > 1000);
+  }
+
+  void workspacePathsRoundTrip() {
+    QTemporaryDir root;
+    QDir(root.path()).mkpath("Forest/SouthZone");
+    QFile dem(root.filePath("Forest/SouthZone/dem.dat"));
+    QVERIFY(dem.open(QIODevice::WriteOnly));
+    dem.close();
+
+    auto doc = makeDocument();
+    CSkyrigView view;
+    initialUpdate(*doc, view);
+    Paths paths("/nowhere");
+    PathSettings settings = readPathSettings(*doc, view, paths);
+    QCOMPARE(settings.root, QStringLiteral("/nowhere"));
+    QCOMPARE(settings.paths[0], QStringLiteral("E:/thesis/Forest/SouthZone/dem.dat"));
+    QCOMPARE(settings.paths[7], QStringLiteral("E:/thesis/output/planningarea1/output/ResultFile.dat"));
+
+    QCOMPARE(resolvedPath(root.path(), "e:\\thesis\\Forest\\SouthZone\\dem.dat"),
+             root.filePath("Forest/SouthZone/dem.dat"));
+    QCOMPARE(storedPathForPick(root.path(), root.filePath("Forest/SouthZone/dem.dat")),
+             QStringLiteral("Forest/SouthZone/dem.dat"));
+    QCOMPARE(storedPathForPick(root.path(), "/data/other/dem.asc"), QStringLiteral("/data/other/dem.asc"));
+
+    settings.root = root.path();
+    PathsDialog dialog(settings);
+    QVERIFY(dialog.locationLabel(0)->text().contains("(found)"));
+    QVERIFY(dialog.locationLabel(1)->text().contains("(missing)"));
+    QVERIFY(dialog.locationLabel(7)->text().contains("(not written yet)"));
+    dialog.pathEdit(1)->setText("Forest/SouthZone/dem.dat");
+    QVERIFY(dialog.locationLabel(1)->text().contains("(found)"));
+    dialog.pathEdit(5)->setText("  plan/Landings.dat ");
+
+    applyPathSettings(dialog.settings(), *doc, view, paths);
+    QCOMPARE(QString::fromStdString(paths.root().string()), root.path());
+    QCOMPARE(doc->paths.volumePath, std::string("Forest/SouthZone/dem.dat"));
+    QCOMPARE(doc->paths.landingsPath, std::string("plan/Landings.dat"));
+    QCOMPARE(doc->paths.dtmPath, std::string("E:/thesis/Forest/SouthZone/dem.dat"));
+  }
+};
+
+QTEST_MAIN(MapWidgetTest)
+#include "MapWidgetTest.moc"
