@@ -174,18 +174,30 @@ void FormDialog::buildLayout() {
     }
   }
 
-  auto* buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  if (const std::string note = model_.note(); !note.empty()) {
+    auto* noteLabel = new QLabel(qText(note), this);
+    noteLabel->setObjectName(QStringLiteral("note"));
+    noteLabel->setWordWrap(true);
+    outer->addWidget(noteLabel);
+  }
+
+  // The form's own buttons at the left, OK and Cancel at the right.
+  auto* buttonRow = new QHBoxLayout;
   for (const std::string& name : model_.buttons()) {
-    QPushButton* button = buttonBox->addButton(qText(name), QDialogButtonBox::ActionRole);
+    auto* button = new QPushButton(qText(name), this);
     button->setAutoDefault(false);
+    buttonRow->addWidget(button);
     buttons_.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, name] { modelButtonPressed(name); });
   }
+  buttonRow->addStretch(1);
+  auto* buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttonRow->addWidget(buttonBox);
   connect(buttonBox, &QDialogButtonBox::accepted, this, &FormDialog::okPressed);
   connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
   buttons_.push_back(buttonBox->button(QDialogButtonBox::Ok));
   buttons_.push_back(buttonBox->button(QDialogButtonBox::Cancel));
-  outer->addWidget(buttonBox);
+  outer->addLayout(buttonRow);
 }
 
 void FormDialog::showModelTexts(const QWidget* except) {

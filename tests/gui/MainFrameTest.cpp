@@ -1,6 +1,7 @@
 // The main window: every command under its menu with its text, availability and accelerators,
 // the tool bar, the status bar, the About box, and the project file commands.
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QAbstractButton>
@@ -14,6 +15,8 @@
 #include "CMainFrame.h"
 #include "CSkyrigApp.h"
 #include "GuiTestSupport.h"
+#include "HelpPage.h"
+#include "PathsDialog.h"
 #include "app/CommandTable.h"
 
 using namespace skyrig;
@@ -292,6 +295,57 @@ class MainFrameTest : public QObject {
     int visible = 0;
     for (QAction* a : again.frame().recentFileActions()) visible += a->isVisible() ? 1 : 0;
     QCOMPARE(visible, 3);
+  }
+  void workspaceAndPathsFromTheFileMenu() {
+    QTemporaryDir folder;
+    CSkyrigApp app;
+    app.start();
+    QVERIFY(findInMenuBar(app.frame().menuBar(), "File", "&Workspace and Paths...") != nullptr);
+    testing::whenModalTitled("Workspace and Paths", [&](QWidget* modal) {
+      auto* dialog = qobject_cast<PathsDialog*>(modal);
+      QCOMPARE(dialog->pathEdit(0)->text(), QStringLiteral("E:/thesis/Forest/SouthZone/dem.dat"));
+      dialog->rootEdit()->setText(folder.path());
+      dialog->pathEdit(2)->setText("streams/main.asc");
+      dialog->accept();
+    });
+    app.frame().pathsAction()->trigger();
+    QCOMPARE(QString::fromStdString(app.paths().root().string()), folder.path());
+    QCOMPARE(app.doc().paths.streamPath, std::string("streams/main.asc"));
+    QSettings settings("Local AppWizard-Generated Applications", "Skyrig");
+    QCOMPARE(settings.value("Settings/WorkspaceRoot").toString(), folder.path());
+    // The next start works in the same folder.
+    CSkyrigApp again;
+    QCOMPARE(QString::fromStdString(again.paths().root().string()), folder.path());
+    settings.remove("Settings/WorkspaceRoot");
+  }
+
+  void helpPageListsTheCommandsAndTheCourseOfWork() {
+    const QString html = helpPageHtml();
+    QVERIFY(html.contains("The usual course of work"));
+    QVERIFY(html.contains("Cableways &gt; Generate"));
+    QVERIFY(html.contains("<td>View &gt; DrawDTM</td><td><i>not available</i>"));
+    QVERIFY(html.contains("<td>Network &gt; Roads &gt; Generate</td><td><i>does nothing</i>"));
+    CSkyrigApp app;
+    app.start();
+    QString title;
+    testing::whenModal([&](QWidget* page) {
+      title = page->windowTitle();
+      qobject_cast<QDialog*>(page)->reject();
+    });
+    app.frame().action("HelpTopics")->trigger();
+    QCOMPARE(title, QStringLiteral("Skyrig Help"));
+  }
+
+  void lockIndicatorsFollowTheirKeys() {
+    CSkyrigApp app;
+    app.start();
+    QLabel* cap = app.frame().indicator("CAP");
+    QVERIFY(!cap->isEnabled());
+    QTest::keyClick(&app.frame(), Qt::Key_CapsLock);
+    QVERIFY(cap->isEnabled());
+    QVERIFY(!app.frame().indicator("NUM")->isEnabled());
+    QTest::keyClick(&app.frame(), Qt::Key_CapsLock);
+    QVERIFY(!cap->isEnabled());
   }
 };
 
