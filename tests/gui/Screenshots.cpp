@@ -35,8 +35,10 @@ bool grabScreen(const QString& file, QWidget* window) {
   settle();
   QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
   QPixmap shot = screen->grabWindow(0);
-  if (window != nullptr) {
-    const QRect frame = window->frameGeometry().adjusted(-2, -2, 2, 2) & shot.rect();
+  if (window != nullptr && qEnvironmentVariableIsEmpty("SKYRIG_WHOLE_SCREEN")) {
+    // The window with its title bar, which the window manager may not have reported yet.
+    const QRect frame =
+        (window->frameGeometry() | window->geometry().adjusted(-4, -26, 4, 4)) & shot.rect();
     shot = shot.copy(frame);
   }
   const bool ok = shot.save(file);
@@ -63,7 +65,7 @@ int main(int argc, char** argv) {
   CSkyrigApp app(options);
   app.start();
   app.frame().resize(1200, 860);
-  app.frame().move(10, 10);
+  app.frame().move(20, 40);
   settle();
 
   run("FileOpenDtm", app);
