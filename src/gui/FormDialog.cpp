@@ -13,28 +13,10 @@
 #include <algorithm>
 #include <map>
 
-#include "app/Ui.h"
 
 namespace skyrig::gui {
 
 namespace {
-
-// Passes messages on and counts them, so the dialog knows whether an edit raised one.
-class CountingUi final : public Ui {
- public:
-  explicit CountingUi(Ui& inner) : inner_(inner) {}
-  void message(std::string_view text, MessageIcon icon) override {
-    ++messages;
-    inner_.message(text, icon);
-  }
-  FormResult runForm(FormModel& form) override { return inner_.runForm(form); }
-  void status(std::string_view text) override { inner_.status(text); }
-  bool progress(std::string_view text) override { return inner_.progress(text); }
-  int messages = 0;
-
- private:
-  Ui& inner_;
-};
 
 bool isTicked(const std::string& text) {
   return text == "1" || text == "true" || text == "yes" || text == "on";
@@ -200,10 +182,9 @@ void FormDialog::buildLayout() {
   outer->addLayout(buttonRow);
 }
 
-void FormDialog::showModelTexts(const QWidget* except) {
+void FormDialog::showModelTexts() {
   showingModel_ = true;
   for (const Editor& editor : editors_) {
-    if (editor.widget == except) continue;
     const std::string text = model_.fieldText(editor.field.label);
     if (auto* edit = qobject_cast<QLineEdit*>(editor.widget)) {
       if (edit->text() != qText(text)) edit->setText(qText(text));
@@ -220,23 +201,15 @@ void FormDialog::showModelTexts(const QWidget* except) {
 
 void FormDialog::fieldEdited(const Editor& editor, const std::string& text) {
   if (showingModel_) return;
-  CountingUi counting(ui_);
-  const bool taken = model_.editField(editor.field.label, text, counting);
+  const bool taken = model_.editField(editor.field.label, text, ui_);
+  // The forms keep the text as typed ("27." while typing 27.5), so showing their texts again
+  // changes only what they replaced: another system's values, or an unknown id set to 0.
+  showModelTexts();
   if (!taken) {
-    // A refused value: the field keeps what was typed and gets the focus to be corrected,
-    // except a choice, which returns to the model's entry.
-    if (qobject_cast<QComboBox*>(editor.widget) || qobject_cast<QCheckBox*>(editor.widget)) {
-      showModelTexts();
-    } else {
-      showModelTexts(editor.widget);
-    }
+    // A refused value gets the focus to be corrected.
     editor.widget->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(editor.widget)) edit->selectAll();
-    return;
   }
-  // An accepted keystroke leaves the typed text alone (the model may show "1.5" for "1.50");
-  // a value the model replaced with a message (an unknown id set to 0) is shown as stored.
-  showModelTexts(counting.messages > 0 ? nullptr : editor.widget);
 }
 
 void FormDialog::modelButtonPressed(const std::string& button) {

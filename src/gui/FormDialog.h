@@ -30,8 +30,8 @@ class FormDialog : public QDialog {
   // Group box titles in the order they are laid out.
   QStringList groupTitles() const;
 
-  // Shows the model's texts in every editor but `except`.
-  void showModelTexts(const QWidget* except = nullptr);
+  // Shows the model's texts in every editor (an editor already showing its text is left alone).
+  void showModelTexts();
 
  private:
   struct Editor {

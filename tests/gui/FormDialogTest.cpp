@@ -1,5 +1,6 @@
-// The generic form dialog on a small form model: layout by group in field order, every
-// keystroke to the model's edit event, refused values, choices, buttons and OK validation.
+// The form dialog on the parameter forms as a person meets them: group boxes in field order,
+// every keystroke to the form, refused values with the standard texts, replaced values, choices,
+// the form's own buttons, and OK refused until the form accepts.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,116 +10,43 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
-#include <array>
 
+#include "CMainFrame.h"
+#include "CSkyrigApp.h"
 #include "FormDialog.h"
 #include "GuiTestSupport.h"
-#include "QtUi.h"
+#include "params/CableSystemForm.h"
+#include "params/DeleteLandingsForm.h"
+#include "params/FishStreamBufferForm.h"
+#include "params/LandingInfoForm.h"
 
 using namespace skyrig;
 using namespace skyrig::gui;
 
 namespace {
 
-// Three systems, each with a tower height (a number), a support count (0..20) and a flag.
-class TestSystemForm final : public FormModel {
- public:
-  struct System {
-    std::string name = "?";
-    std::string towerHeight = "12";
-    std::string maxSupports = "5";
-    std::string yardingDistance = "300";
-    bool haulback = false;
-  };
-  std::array<System, 3> systems;
-  int selected = 0;
-  std::vector<std::string> edits;  // "label=text" in the order they came
-  int buttonPresses = 0;
+QLineEdit* lineEdit(FormDialog* dialog, const char* label) {
+  return qobject_cast<QLineEdit*>(dialog->fieldWidget(QString::fromLatin1(label)));
+}
 
-  std::string title() const override { return "Cable System"; }
-  std::vector<FormField> fields() const override {
-    return {
-        {"Cable system", "", "Cable system", FieldKind::Selector, {"1", "2", "3"}},
-        {"Name", "", "Cable system", FieldKind::Text, {}},
-        {"Tower height", "m", "General", FieldKind::Text, {}},
-        {"Max. # of INT. support", "", "Payload Analyses", FieldKind::Text, {}},
-        {"Haulbackline", "", "Other options", FieldKind::CheckBox, {}},
-        {"Max. yarding distance", "m", "General", FieldKind::Text, {}},
-        {"", "", "", FieldKind::ReadOnly, {}},
+void typeInto(FormDialog* dialog, const char* label, const char* text) {
+  QLineEdit* edit = lineEdit(dialog, label);
+  QVERIFY2(edit != nullptr, label);
+  edit->selectAll();
+  QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+// Records every message box text and closes it.
+struct BoxRecorder {
+  QStringList texts;
+  QList<QMessageBox::Icon> icons;
+  void attach(QtUi& ui) {
+    ui.showBox = [this](const MessageBoxText& box) {
+      texts << QString::fromStdString(box.text);
+      icons << (box.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning);
     };
   }
-  std::string fieldText(const std::string& label) const override {
-    const System& s = systems[selected];
-    if (label == "Cable system") return std::to_string(selected + 1);
-    if (label == "Name") return s.name;
-    if (label == "Tower height") return s.towerHeight;
-    if (label == "Max. # of INT. support") return s.maxSupports;
-    if (label == "Haulbackline") return s.haulback ? "1" : "0";
-    if (label == "Max. yarding distance") return s.yardingDistance;
-    if (label.empty()) return "Heights are in metres.";
-    return {};
-  }
-  bool editField(const std::string& label, const std::string& text, Ui& ui) override {
-    edits.push_back(label + "=" + text);
-    System& s = systems[selected];
-    if (label == "Cable system") {
-      selected = std::stoi(text) - 1;
-      return true;
-    }
-    if (label == "Name") {
-      s.name = text;
-      return true;
-    }
-    if (label == "Haulbackline") {
-      s.haulback = text == "1";
-      return true;
-    }
-    if (label == "Max. yarding distance") {
-      // An id the model does not know is reported and set to 0, as the landing form does.
-      if (text == "999") {
-        ui.message("ID number you entered does not exist!", MessageIcon::Stop);
-        s.yardingDistance = "0";
-        return true;
-      }
-      s.yardingDistance = text;
-      return true;
-    }
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0') {
-      ui.message(label == "Tower height" ? "Please enter a number." : "Please enter an integer.",
-                 MessageIcon::Exclamation);
-      return false;
-    }
-    if (label == "Max. # of INT. support") {
-      if (value < 0 || value > 20) {
-        ui.message("Please enter an integer between 0 and 20.", MessageIcon::Exclamation);
-        return false;
-      }
-      s.maxSupports = text;
-      return true;
-    }
-    s.towerHeight = text;
-    return true;
-  }
-  std::vector<std::string> buttons() const override { return {"Input more operation data"}; }
-  bool pressButton(const std::string&, Ui&) override {
-    ++buttonPresses;
-    systems[selected].towerHeight = "15";
-    return true;
-  }
-  bool validateOnOk(Ui& ui) override {
-    if (std::strtod(systems[selected].towerHeight.c_str(), nullptr) > 100) {
-      ui.message("Tower too high.", MessageIcon::Stop);
-      return false;
-    }
-    return true;
-  }
 };
-
-QLineEdit* lineEdit(FormDialog& dialog, const char* label) {
-  return qobject_cast<QLineEdit*>(dialog.fieldWidget(QString::fromLatin1(label)));
-}
 
 }  // namespace
 
@@ -126,150 +54,181 @@ class FormDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void groupBoxesInFieldOrder() {
-    TestSystemForm model;
-    QtUi ui;
-    FormDialog dialog(model, ui);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Cable System"));
-    QCOMPARE(dialog.groupTitles(),
-             (QStringList{"Cable system", "General", "Payload Analyses", "Other options"}));
-    // A field of a group that came earlier joins that group's box.
-    auto boxOf = [&](const char* label) {
-      return qobject_cast<QGroupBox*>(dialog.fieldWidget(QString::fromLatin1(label))->parentWidget());
-    };
-    QCOMPARE(boxOf("Max. yarding distance"), boxOf("Tower height"));
-    QCOMPARE(boxOf("Tower height")->title(), QStringLiteral("General"));
-    QStringList generalLabels;
-    for (QLabel* label : boxOf("Tower height")->findChildren<QLabel*>()) generalLabels << label->text();
-    QCOMPARE(generalLabels, (QStringList{"Tower height", "m", "Max. yarding distance", "m"}));
+  void initTestCase() { testing::usePrivateSettings(); }
 
-    QCOMPARE(lineEdit(dialog, "Tower height")->text(), QStringLiteral("12"));
-    QCOMPARE(qobject_cast<QComboBox*>(dialog.fieldWidget("Cable system"))->currentText(), QStringLiteral("1"));
-    QCOMPARE(qobject_cast<QLabel*>(dialog.fieldWidget(""))->text(), QStringLiteral("Heights are in metres."));
-    QVERIFY(dialog.button("Input more operation data") != nullptr);
-    QVERIFY(model.edits.empty());  // filling the dialog is no edit
-  }
-
-  void everyKeystrokeGoesToTheModel() {
-    TestSystemForm model;
-    QtUi ui;
-    FormDialog dialog(model, ui);
-    dialog.show();
-    QLineEdit* tower = lineEdit(dialog, "Tower height");
-    tower->selectAll();
-    QTest::keyClicks(tower, "27.5");
-    QCOMPARE(model.edits, (std::vector<std::string>{"Tower height=2", "Tower height=27",
-                                                     "Tower height=27.", "Tower height=27.5"}));
-    QCOMPARE(model.systems[0].towerHeight, std::string("27.5"));
-    QCOMPARE(tower->text(), QStringLiteral("27.5"));
-  }
-
-  void refusedValueShowsTheMessageAndKeepsTheFocus() {
-    TestSystemForm model;
-    QtUi ui;
-    FormDialog dialog(model, ui);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QStringList boxes;
+  void cableSystemFromTheMenuRefusesTwentyOneSupports() {
+    CSkyrigApp app;
+    app.start();
+    app.doc().currentCableSystem = 0;
+    QStringList groups, messages;
     QList<QMessageBox::Icon> icons;
-    // Real message boxes: each one is read and closed as it appears.
-    std::function<void(QWidget*)> closeBox = [&](QWidget* modal) {
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        boxes << box->text();
-        icons << box->icon();
-        testing::accept(box);
-      }
-    };
-    QLineEdit* supports = lineEdit(dialog, "Max. # of INT. support");
-    supports->selectAll();
-    testing::whenModal(closeBox);
-    QTest::keyClicks(supports, "21");
-    QCOMPARE(boxes, QStringList{"Please enter an integer between 0 and 20."});
-    QCOMPARE(icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
-    QCOMPARE(model.systems[0].maxSupports, std::string("2"));  // the refused 21 is not taken
-    QCOMPARE(supports->text(), QStringLiteral("21"));          // what was typed stays to be fixed
-    QCOMPARE(supports->selectedText(), QStringLiteral("21"));
-    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(supports));
-
-    // An emptied field is refused the same way.
-    boxes.clear();
-    testing::whenModal(closeBox);
-    QTest::keyClick(supports, Qt::Key_Delete);
-    QCOMPARE(boxes, QStringList{"Please enter an integer."});
-    QCOMPARE(model.systems[0].maxSupports, std::string("2"));
-  }
-
-  void replacedValueIsShownAsTheModelStoredIt() {
-    TestSystemForm model;
-    QtUi ui;
-    ui.showBox = [](const MessageBoxText&) {};
-    FormDialog dialog(model, ui);
-    QLineEdit* distance = lineEdit(dialog, "Max. yarding distance");
-    distance->setText(QString());
-    QTest::keyClicks(distance, "999");
-    QCOMPARE(distance->text(), QStringLiteral("0"));
-    // Without a message the typed text stays as typed.
-    distance->setText(QString());
-    QTest::keyClicks(distance, "0450");
-    QCOMPARE(distance->text(), QStringLiteral("0450"));
-  }
-
-  void choosingAnotherSystemShowsItsValues() {
-    TestSystemForm model;
-    model.systems[1].towerHeight = "7";
-    model.systems[1].haulback = true;
-    QtUi ui;
-    FormDialog dialog(model, ui);
-    dialog.show();
-    auto* selector = qobject_cast<QComboBox*>(dialog.fieldWidget("Cable system"));
-    auto* haulback = qobject_cast<QCheckBox*>(dialog.fieldWidget("Haulbackline"));
-    QVERIFY(!haulback->isChecked());
-    selector->setCurrentIndex(1);
-    emit selector->activated(1);
-    QCOMPARE(model.edits.back(), std::string("Cable system=2"));
-    QCOMPARE(lineEdit(dialog, "Tower height")->text(), QStringLiteral("7"));
-    QVERIFY(haulback->isChecked());
-    QTest::mouseClick(haulback, Qt::LeftButton, {}, QPoint(4, haulback->height() / 2));
-    QCOMPARE(model.edits.back(), std::string("Haulbackline=0"));
-    QVERIFY(!model.systems[1].haulback);
-  }
-
-  void modelButtonRunsAndTheFieldsFollow() {
-    TestSystemForm model;
-    QtUi ui;
-    FormDialog dialog(model, ui);
-    dialog.show();
-    dialog.button("Input more operation data")->click();
-    QCOMPARE(model.buttonPresses, 1);
-    QCOMPARE(lineEdit(dialog, "Tower height")->text(), QStringLiteral("15"));
-    QVERIFY(dialog.isVisible());
-  }
-
-  void okIsRefusedUntilTheModelAccepts() {
-    TestSystemForm model;
-    QtUi ui;
-    QStringList boxes;
-    ui.showBox = [&](const MessageBoxText& box) { boxes << QString::fromStdString(box.text); };
-    model.systems[0].towerHeight = "120";
-    FormResult first = FormResult::Ok;
+    QString typed;
+    bool focusedOnTheField = false;
     testing::whenModalTitled("Cable System", [&](QWidget* modal) {
       auto* dialog = qobject_cast<FormDialog*>(modal);
-      dialog->button("OK")->click();
-      QVERIFY(dialog->isVisible());  // refused: the form stays open
-      QLineEdit* tower = qobject_cast<QLineEdit*>(dialog->fieldWidget("Tower height"));
-      tower->selectAll();
-      QTest::keyClicks(tower, "30");
+      groups = dialog->groupTitles();
+      // A real message box, read and closed as it appears.
+      testing::whenModal([&](QWidget* box) {
+        messages << testing::messageText(box);
+        icons << qobject_cast<QMessageBox*>(box)->icon();
+        testing::accept(box);
+      });
+      typeInto(dialog, "Max. # of INT. support", "21");
+      typed = lineEdit(dialog, "Max. # of INT. support")->text();
+      focusedOnTheField = dialog->focusWidget() == lineEdit(dialog, "Max. # of INT. support");
+      typeInto(dialog, "Max. # of INT. support", "3");
       dialog->button("OK")->click();
     });
-    first = ui.runForm(model);
-    QCOMPARE(first, FormResult::Ok);
-    QCOMPARE(boxes, QStringList{"Tower too high."});
-    QCOMPARE(model.systems[0].towerHeight, std::string("30"));
+    app.frame().action("InputCableSystem")->trigger();
+    QCOMPARE(groups, (QStringList{"Cable system", "General", "Cable", "Carriage", "Log",
+                                  "Payload Analyses", "Other options"}));
+    QCOMPARE(messages, QStringList{"Please enter an integer between 0 and 20."});
+    QCOMPARE(icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
+    QCOMPARE(typed, QStringLiteral("21"));  // the refused text stays to be corrected
+    QVERIFY(focusedOnTheField);
+    QCOMPARE(app.doc().currentCableSystem, 1);
+    QCOMPARE(app.doc().cableSystems[1].maxIntSupports, 3);
+  }
 
-    testing::whenModalTitled("Cable System", [](QWidget* modal) {
-      qobject_cast<FormDialog*>(modal)->button("Cancel")->click();
+  void keystrokesChoicesAndTicksGoToTheForm() {
+    auto doc = makeDocument();
+    for (int s = 1; s <= kCableSystemCount; ++s) doc->cableSystems[s] = defaultCableSystem(s);
+    CableSystemForm form(doc->cableSystems, 1);
+    QtUi ui;
+    BoxRecorder boxes;
+    boxes.attach(ui);
+    FormDialog dialog(form, ui);
+    dialog.show();
+    QLineEdit* tower = lineEdit(&dialog, "Tower height");
+    QCOMPARE(tower->text(), QStringLiteral("15"));
+    typeInto(&dialog, "Tower height", "27.5");
+    QCOMPARE(tower->text(), QStringLiteral("27.5"));  // "27." was taken without being redrawn
+    QCOMPARE(form.system(1).towerHeight, 27.5f);
+    QCOMPARE(form.system(1).parametersChanged, std::uint8_t(1));
+
+    tower->selectAll();
+    QTest::keyClick(tower, Qt::Key_Delete);  // an emptied field is refused too
+    QCOMPARE(boxes.texts, QStringList{"Please enter a number."});
+    QCOMPARE(form.system(1).towerHeight, 27.5f);
+    typeInto(&dialog, "Tower height", "20");
+
+    auto* selector = qobject_cast<QComboBox*>(dialog.fieldWidget("Cable system"));
+    selector->setCurrentIndex(1);
+    emit selector->activated(1);
+    QCOMPARE(form.selectedSystem(), 2);
+    QCOMPARE(tower->text(), QStringLiteral("7"));
+    QCOMPARE(lineEdit(&dialog, "Name")->text(), QStringLiteral("KOLLER-300"));
+    auto* haulback = qobject_cast<QCheckBox*>(dialog.fieldWidget("Haulbackline"));
+    QVERIFY(!haulback->isChecked());
+    haulback->click();
+    QCOMPARE(form.system(2).haulbackLine, std::uint8_t(1));
+    QCOMPARE(form.system(1).towerHeight, 20.0f);
+  }
+
+  void replacedValueIsShownAsTheFormStoredIt() {
+    auto doc = makeDocument();
+    doc->landingCount = 3;
+    LandingInfoForm form(*doc, 2);
+    QtUi ui;
+    BoxRecorder boxes;
+    boxes.attach(ui);
+    FormDialog dialog(form, ui);
+    const char* shared = "ID number of tower location sharing this landing";
+    typeInto(&dialog, shared, "2");
+    QCOMPARE(lineEdit(&dialog, shared)->text(), QStringLiteral("2"));
+    typeInto(&dialog, shared, "3");
+    QCOMPARE(boxes.texts, QStringList{"ID number you entered does not exist!"});
+    QCOMPARE(boxes.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
+    QCOMPARE(lineEdit(&dialog, shared)->text(), QStringLiteral("0"));
+    QCOMPARE(form.sharedTower(2), 0);
+  }
+
+  void refusedChoiceReturnsToThePreviousLanding() {
+    DeleteLandingsForm form(5);
+    QtUi ui;
+    BoxRecorder boxes;
+    boxes.attach(ui);
+    FormDialog dialog(form, ui);
+    auto* selector = qobject_cast<QComboBox*>(dialog.fieldWidget("Landing ID"));
+    QVERIFY(selector != nullptr);
+    selector->setCurrentIndex(2);
+    emit selector->activated(2);
+    QCOMPARE(form.selectedLanding(), 3);
+    selector->setCurrentIndex(6);
+    emit selector->activated(6);
+    QCOMPARE(boxes.texts, QStringList{"The landing ID number that you just input is not available!"});
+    QCOMPARE(selector->currentText(), QStringLiteral("3"));
+    QCOMPARE(form.selectedLanding(), 3);
+  }
+
+  void formNoteIsShown() {
+    FishStreamBufferForm form;
+    QtUi ui;
+    FormDialog dialog(form, ui);
+    auto* note = dialog.findChild<QLabel*>("note");
+    QVERIFY(note != nullptr);
+    QCOMPARE(note->text(), QStringLiteral("Fish Stream Buffer Width = Odd number * DTM grid cell size"));
+  }
+
+  void operationDataFromTheCableSystemFormMarksTheLandings() {
+    CSkyrigApp app;
+    app.start();
+    CSkyrigDoc& doc = app.doc();
+    doc.currentCableSystem = 2;
+    doc.landingCount = 3;
+    doc.landings[1].system = 2;
+    doc.landings[2].system = 1;
+    doc.landings[3].system = 2;
+    doc.landingAnalysed[1] = doc.landingAnalysed[2] = doc.landingAnalysed[3] = 1;
+    QStringList groups;
+    testing::whenModalTitled("Cable System", [&](QWidget* modal) {
+      auto* cable = qobject_cast<FormDialog*>(modal);
+      testing::whenModalTitled("Operation data", [&](QWidget* inner) {
+        auto* operation = qobject_cast<FormDialog*>(inner);
+        groups = operation->groupTitles();
+        typeInto(operation, "Hook time", "45");
+        operation->button("OK")->click();
+      });
+      cable->button("Input more operation data")->click();
+      cable->button("OK")->click();
     });
-    QCOMPARE(ui.runForm(model), FormResult::Cancel);
+    app.frame().action("InputCableSystem")->trigger();
+    QCOMPARE(groups, (QStringList{"Operation time", "Cost", "Payload", "Inhaul speed",
+                                  "Outhaul speed", "Lateral yarding speed", "Engine",
+                                  "Lateral yarding cost factors"}));
+    QCOMPARE(doc.cableSystems[2].hookTime, 45.0f);
+    QCOMPARE(doc.landingAnalysed[1], std::uint8_t(0));
+    QCOMPARE(doc.landingAnalysed[2], std::uint8_t(1));
+    QCOMPARE(doc.landingAnalysed[3], std::uint8_t(0));
+  }
+
+  void okIsRefusedUntilTheFormAccepts() {
+    CSkyrigApp app;
+    app.start();
+    BoxRecorder boxes;
+    boxes.attach(app.ui());
+    bool stayedOpen = false;
+    testing::whenModalTitled("Road and Transportation Costs", [&](QWidget* modal) {
+      auto* dialog = qobject_cast<FormDialog*>(modal);
+      typeInto(dialog, "Hauling costs", "0.1");
+      typeInto(dialog, "Multiplier for road cells on stream buffer", "0.5");
+      dialog->button("OK")->click();
+      stayedOpen = dialog->isVisible();
+      dialog->button("Cancel")->click();
+    });
+    app.frame().action("InputRoadCosts")->trigger();
+    QVERIFY(stayedOpen);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts[0].startsWith("Please enter a number between 1 and "), qPrintable(boxes.texts[0]));
+    QCOMPARE(app.doc().roadCosts.haulingCost, 0.08f);  // Cancel keeps the document
+
+    testing::whenModalTitled("Road and Transportation Costs", [&](QWidget* modal) {
+      auto* dialog = qobject_cast<FormDialog*>(modal);
+      typeInto(dialog, "Hauling costs", "0.1");
+      dialog->button("OK")->click();
+    });
+    app.frame().action("InputRoadCosts")->trigger();
+    QCOMPARE(app.doc().roadCosts.haulingCost, 0.1f);
   }
 };
 
