@@ -48,6 +48,13 @@ QPoint MapWidget::viewportAt(QPointF logical) const {
          scrollOffset();
 }
 
+QPoint MapWidget::scrollTo(QPointF logical) {
+  const QPointF pixel = picture_.toPixel(logical);
+  horizontalScrollBar()->setValue(static_cast<int>(pixel.x()) - viewport()->width() / 2);
+  verticalScrollBar()->setValue(static_cast<int>(pixel.y()) - viewport()->height() / 2);
+  return viewportAt(logical);
+}
+
 void MapWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   const QRect area = event->rect();

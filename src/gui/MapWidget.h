@@ -26,6 +26,9 @@ class MapWidget : public QAbstractScrollArea {
   QPoint logicalAt(QPoint viewportPoint) const;
   // Viewport point showing a logical map point.
   QPoint viewportAt(QPointF logical) const;
+  // Scrolls a logical map point to the middle of the window (as far as the picture allows);
+  // returns its viewport point.
+  QPoint scrollTo(QPointF logical);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
