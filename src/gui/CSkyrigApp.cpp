@@ -10,10 +10,15 @@
 #include "DocumentType.h"
 #include "PathSettings.h"
 #include "app/CommandTable.h"
+#include "cable/ProfileCheckPicture.h"
 
 namespace skyrig::gui {
 
 namespace {
+
+// The profile picture spans its logical width at one pixel per unit.
+const QSize kProfilePicturePixels(kProfilePictureWidth, kProfilePictureHeight);
+const int kProfilePictureExtent = kReferencePixels;
 
 QSettings programSettings() { return QSettings(kSettingsOrganisation, kSettingsApplication); }
 
@@ -23,6 +28,9 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
     : options_(options),
       doc_(makeDocument()),
       view_(std::make_unique<CSkyrigView>()),
+      canvas_(*doc_, *view_),
+      profilePicture_(kProfilePicturePixels.width(), kProfilePicturePixels.height(),
+                      kProfilePictureExtent),
       ui_([this]() -> QWidget* { return frame_.get(); }),
       context_{*doc_, *view_, ui_, canvas_, paths_, clock_, random_} {
   QSettings settings = programSettings();
@@ -32,13 +40,12 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
   if (root.isEmpty()) root = QDir::currentPath();
   paths_.setRoot(QDir::cleanPath(QFileInfo(root).absoluteFilePath()).toStdString());
   canvas_.setWindowExtent(view_->windowExtent);
+  view_->profileCanvas = &profilePicture_;
+  ui_.profilePicture = &profilePicture_;
 
   frame_ = std::make_unique<CMainFrame>(*this);
   ui_.onStatus = [this](const QString& text) { frame_->showStatus(text); };
   ui_.onRepaint = [this] { frame_->mapChanged(); };
-  canvas_.onStatusText = [this](std::string_view text) {
-    frame_->showStatus(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  };
 }
 
 CSkyrigApp::~CSkyrigApp() = default;
@@ -52,6 +59,7 @@ template <typename Action>
 bool CSkyrigApp::asUserAction(Action&& action) {
   if (busy_) return false;
   busy_ = true;
+  canvas_.fitToMap();  // a DTM opened since the last action may need a larger picture
   ui_.beginOperation();
   try {
     action();

@@ -7,7 +7,8 @@
 #include <memory>
 #include <string_view>
 
-#include "MapImageCanvas.h"
+#include "MapCanvas.h"
+#include "QImageCanvas.h"
 #include "QtUi.h"
 #include "RecentFileList.h"
 #include "app/AppContext.h"
@@ -44,7 +45,8 @@ class CSkyrigApp {
   CSkyrigView& view() { return *view_; }
   QtUi& ui() { return ui_; }
   Paths& paths() { return paths_; }
-  MapImageCanvas& canvas() { return canvas_; }
+  MapCanvas& canvas() { return canvas_; }
+  QImageCanvas& profilePicture() { return profilePicture_; }
   RecentFileList& recentFiles() { return recentFiles_; }
   const QString& documentPath() const { return documentPath_; }
   bool busy() const { return busy_; }
@@ -75,7 +77,8 @@ class CSkyrigApp {
   Paths paths_;
   SystemClock clock_;
   Random random_;
-  MapImageCanvas canvas_;
+  MapCanvas canvas_;
+  QImageCanvas profilePicture_;
   QtUi ui_;
   AppContext context_;
   RecentFileList recentFiles_;

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <memory>
 
 #include "FormDialog.h"
+#include "ProfileCheckDialog.h"
+#include "cable/ProfileCheckForm.h"
 
 namespace skyrig::gui {
 
@@ -52,9 +55,14 @@ void QtUi::message(std::string_view text, MessageIcon icon) {
 }
 
 FormResult QtUi::runForm(FormModel& form) {
-  FormDialog dialog(form, *this, dialogParent());
+  std::unique_ptr<QDialog> dialog;
+  auto* profile = dynamic_cast<ProfileCheckForm*>(&form);
+  if (profile != nullptr && profilePicture != nullptr)
+    dialog = std::make_unique<ProfileCheckDialog>(*profile, *profilePicture, *this, dialogParent());
+  else
+    dialog = std::make_unique<FormDialog>(form, *this, dialogParent());
   ++formDepth_;
-  const int result = dialog.exec();
+  const int result = dialog->exec();
   --formDepth_;
   return result == QDialog::Accepted ? FormResult::Ok : FormResult::Cancel;
 }

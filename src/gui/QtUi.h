@@ -14,6 +14,10 @@
 
 class QWidget;
 
+namespace skyrig {
+class QImageCanvas;
+}
+
 namespace skyrig::gui {
 
 class QtUi final : public Ui {
@@ -42,6 +46,9 @@ class QtUi final : public Ui {
   std::function<void(const QString&)> onStatus;
   // Called before the window repaints while a long operation runs (the map widget refreshes).
   std::function<void()> onRepaint;
+
+  // The picture the profile check draws into; the profile check form is shown with it.
+  const QImageCanvas* profilePicture = nullptr;
 
   int progressShowDelayMs = 400;    // a progress dialog appears only for longer operations
   int progressEventIntervalMs = 40; // how often a long operation lets the window repaint

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "MapImageCanvas.h"
+#include "MapCanvas.h"
 #include "MapPrinting.h"
 #include "MapWidget.h"
 #include "PathSettings.h"
@@ -35,7 +35,9 @@ class MapWidgetTest : public QObject {
 
  private slots:
   void mouseEventsArriveInLogicalMapUnits() {
-    MapImageCanvas canvas;  // windowExtent 5000: 1000 pixels span 5000 m, 0.2 pixel per metre
+    auto doc = makeDocument();
+    CSkyrigView view;
+    MapCanvas canvas(*doc, view);  // windowExtent 5000: 2000 pixels span 5000 m, 0.4 px/m
     MapWidget widget(canvas);
     widget.resize(400, 300);
     widget.show();
@@ -43,70 +45,77 @@ class MapWidgetTest : public QObject {
     widget.onMouse = [&](MouseAction a, int x, int y) { events.push_back({a, x, y}); };
     QWidget* port = widget.viewport();
 
-    // Pixel (20, 30) has its centre at (20.5, 30.5): x = 20.5 / 0.2, y = -30.5 / 0.2.
+    // Pixel (20, 30) has its centre at (20.5, 30.5): x = 20.5 / 0.4, y = -30.5 / 0.4.
     QTest::mousePress(port, Qt::LeftButton, {}, QPoint(20, 30));
     QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(20, 30));
     QTest::mousePress(port, Qt::RightButton, {}, QPoint(20, 30));  // not a map event
     QTest::mouseRelease(port, Qt::RightButton, {}, QPoint(20, 30));
-    const std::vector<MouseEvent> clicked = {{MouseAction::Press, 103, -153},
-                                             {MouseAction::Release, 103, -153}};
+    const std::vector<MouseEvent> clicked = {{MouseAction::Press, 51, -76},
+                                             {MouseAction::Release, 51, -76}};
     QVERIFY(events == clicked);
 
-    // Scrolled by (100, 200) pixels, the same viewport point lies 500 m east, 1000 m south.
+    // Scrolled by (100, 200) pixels, the same viewport point lies 250 m east, 500 m south.
     events.clear();
     widget.horizontalScrollBar()->setValue(100);
     widget.verticalScrollBar()->setValue(200);
     QTest::mouseMove(port, QPoint(20, 30));
     QVERIFY(!events.empty());
-    QVERIFY((events.back() == MouseEvent{MouseAction::Move, 603, -1153}));
+    QVERIFY((events.back() == MouseEvent{MouseAction::Move, 301, -576}));
 
-    // At windowExtent 1000 one pixel is one metre.
+    // At windowExtent 1000 one metre is two pixels.
     events.clear();
     canvas.setWindowExtent(1000);
     widget.horizontalScrollBar()->setValue(0);
     widget.verticalScrollBar()->setValue(0);
     QTest::mouseDClick(port, Qt::LeftButton, {}, QPoint(40, 60));
     QVERIFY(!events.empty());
-    QVERIFY((events.back() == MouseEvent{MouseAction::DoubleClick, 41, -61}));
-    QCOMPARE(widget.logicalAt(QPoint(40, 60)), QPoint(41, -61));
-    QCOMPARE(widget.viewportAt(QPointF(41, -61)), QPoint(41, 61));
+    QVERIFY((events.back() == MouseEvent{MouseAction::DoubleClick, 20, -30}));
+    QCOMPARE(widget.viewportAt(QPointF(20, -30)), QPoint(40, 60));
   }
 
-  void pictureKeepsTheMapAndFollowsTheZoom() {
-    MapImageCanvas canvas;
-    canvas.clear();
-    // A 10 m cell whose rectangle is (100, -110)..(110, -100) in map units.
-    canvas.setWindowExtent(1000);
-    canvas.fillRect(100, -110, 110, -100, Rgb{200, 10, 20});
-    const QImage& image = canvas.image();
-    QCOMPARE(image.pixelColor(105, 105), QColor(200, 10, 20));
-    QCOMPARE(image.pixelColor(99, 105), QColor(Qt::white));
-    QCOMPARE(image.pixelColor(110, 105), QColor(Qt::white));
-    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));  // the border of a cleared map
-    canvas.setWindowExtent(5000);
-    canvas.fillRect(1000, -1050, 1050, -1000, Rgb{0, 0, 255});  // 50 m at 0.2: 10 pixels
-    QCOMPARE(image.pixelColor(205, 205), QColor(0, 0, 255));
-    QCOMPARE(image.pixelColor(211, 205), QColor(Qt::white));
-
-    MapWidget widget(canvas);
-    widget.resize(300, 300);
-    widget.show();
-    widget.pictureChanged();
-    const QImage shown = widget.viewport()->grab().toImage();
-    QCOMPARE(shown.pixelColor(205, 205), QColor(0, 0, 255));
-    QCOMPARE(shown.pixelColor(105, 105), QColor(200, 10, 20));
-  }
-
-  void printedPageHoldsTheMap() {
-    MapImageCanvas canvas;
-    canvas.clear();
+  void pictureHoldsTheMapAtEveryZoom() {
     auto doc = makeDocument();
     CSkyrigView view;
+    MapCanvas canvas(*doc, view);
+    QCOMPARE(canvas.image().size(), kMinPictureSize);  // before a DTM: a window's worth
     doc->ncols = 320;
     doc->nrows = 300;
     doc->cellSize = 10;
-    // At 0.2 pixel per metre the map with its 100 m margins spans 3400 x 3200 m: 680 x 640 px.
-    QCOMPARE(mapPrintArea(canvas, *doc, view), QRect(0, 0, 680, 640));
+    // 3400 x 3200 m with the margins: 1360 x 1280 pixels at 0.4 px/m, at least the minimum.
+    canvas.fitToMap();
+    QCOMPARE(canvas.image().size(), QSize(1600, 1281));
+    canvas.setWindowExtent(1000);  // 2 px/m: 6800 x 6400 pixels, cut at the largest side
+    QCOMPARE(canvas.image().size(), QSize(kMaxPictureSide, kMaxPictureSide));
+    canvas.setWindowExtent(5000);
+    canvas.clear();
+    canvas.fillRect(1000, -1050, 1050, -1000, Rgb{0, 0, 255});  // 50 m at 0.4: 20 pixels
+    const QImage& image = canvas.image();
+    QCOMPARE(image.pixelColor(410, 410), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(420, 410), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));  // the border of a cleared map
+
+    // The window shows the picture, scrolled.
+    MapWidget widget(canvas);
+    widget.resize(300, 300);
+    widget.show();
+    widget.horizontalScrollBar()->setValue(300);
+    widget.verticalScrollBar()->setValue(350);
+    widget.pictureChanged();
+    const QImage shown = widget.viewport()->grab().toImage();
+    QCOMPARE(shown.pixelColor(110, 60), QColor(0, 0, 255));
+    QCOMPARE(shown.pixelColor(130, 60), QColor(Qt::white));
+  }
+
+  void printedPageHoldsTheMap() {
+    auto doc = makeDocument();
+    CSkyrigView view;
+    MapCanvas canvas(*doc, view);
+    doc->ncols = 320;
+    doc->nrows = 300;
+    doc->cellSize = 10;
+    canvas.fitToMap();
+    canvas.clear();
+    QCOMPARE(mapPrintArea(canvas, *doc, view), QRect(0, 0, 1360, 1280));
     canvas.fillRect(100, -3100, 3300, -100, Rgb{0, 128, 0});
 
     QImage page(1000, 800, QImage::Format_RGB32);
@@ -115,7 +124,7 @@ class MapWidgetTest : public QObject {
       QPainter painter(&page);
       paintMapPage(painter, QRectF(0, 0, 1000, 800), canvas.image(), mapPrintArea(canvas, *doc, view));
     }
-    // 680 x 640 scaled by 1.25 to 850 x 800, centred: x from 75 to 925.
+    // 1360 x 1280 scaled by 0.625 to 850 x 800, centred: x from 75 to 925.
     QCOMPARE(page.pixelColor(500, 400), QColor(0, 128, 0));
     QCOMPARE(page.pixelColor(70, 400), QColor(Qt::white));
     QCOMPARE(page.pixelColor(75, 400), QColor(Qt::black));  // the picture's left border

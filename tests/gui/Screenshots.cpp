@@ -14,6 +14,8 @@
 #include "FormDialog.h"
 #include "GuiTestSupport.h"
 #include "MapWidget.h"
+#include "ProfileCheckDialog.h"
+#include "view/MapDrawing.h"
 #include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
 
@@ -60,6 +62,15 @@ int main(int argc, char** argv) {
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
   QDir().mkpath(out);
 
+  // A dialog nobody expected would wait for ever: show what is on the screen and stop.
+  QTimer::singleShot(90000, [out] {
+    QWidget* modal = QApplication::activeModalWidget();
+    std::printf("stuck on \"%s\" %s\n", modal ? qPrintable(modal->windowTitle()) : "",
+                qPrintable(testing::messageText(modal)));
+    grabScreen(out + "/stuck.png", nullptr);
+    std::exit(1);
+  });
+
   StartOptions options;
   options.root = testing::sampleRoot();
   CSkyrigApp app(options);
@@ -70,6 +81,29 @@ int main(int argc, char** argv) {
 
   run("FileOpenDtm", app);
   run("LayersShowDem", app);
+
+  // Two landings placed by clicks, each accepting the Cable System and Landing Info. forms.
+  MapWidget* map = app.frame().mapWidget();
+  auto clickCell = [&](int c, int r) {
+    const MapPoint centre = cellCentre(app.doc(), app.view(), c, r);
+    const QPoint at = map->scrollTo(QPointF(centre.x, centre.y));
+    QTest::mouseClick(map->viewport(), Qt::LeftButton, {}, at);
+    settle(100);
+  };
+  for (const auto& [c, r] : {std::pair{110, 130}, std::pair{200, 170}}) {
+    run("LandingsPlace", app);
+    testing::whenModalTitled("Cable System", [](QWidget* cable) {
+      testing::whenModalTitled("Landing Info.", [](QWidget* landing) {
+        qobject_cast<FormDialog*>(landing)->button("OK")->click();
+      });
+      qobject_cast<FormDialog*>(cable)->button("OK")->click();
+    });
+    clickCell(c, r);
+  }
+  run("CablewaysGenerate", app);
+  run("CablewaysWriteIds", app);
+  const MapPoint middle = cellCentre(app.doc(), app.view(), 155, 150);
+  map->scrollTo(QPointF(middle.x, middle.y));
   grabScreen(out + "/main-window.png", &app.frame());
 
   testing::whenModalTitled("Cable System", [&](QWidget* dialog) {
@@ -77,5 +111,15 @@ int main(int argc, char** argv) {
     qobject_cast<FormDialog*>(dialog)->button("Cancel")->click();
   });
   run("InputCableSystem", app);
+
+  // The profile check of road 3 of landing 1, analysed.
+  const CablewayRecord& road = app.doc().cableways[1][3];
+  testing::whenModalTitled("Dialog", [&](QWidget* modal) {
+    auto* dialog = qobject_cast<ProfileCheckDialog*>(modal);
+    dialog->button("Payload Analysis")->click();
+    grabScreen(out + "/profile-check.png", dialog);
+    dialog->button("OK")->click();
+  });
+  clickCell(road.endCol, road.endRow);
   return 0;
 }
