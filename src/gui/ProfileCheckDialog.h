@@ -50,6 +50,7 @@ class ProfileCheckDialog : public QDialog {
                      QWidget* parent = nullptr);
 
   ProfilePictureArea* pictureArea() const { return area_; }
+  ProfileCheckForm& form() const { return form_; }
   // A button by its text: the five form buttons, "OK" and "Cancel".
   QPushButton* button(const QString& text) const;
 

@@ -12,6 +12,7 @@
 #include "GuiTestSupport.h"
 #include "MapWidget.h"
 #include "ProfileCheckDialog.h"
+#include "cable/ProfileCheckForm.h"
 #include "view/MapDrawing.h"
 
 using namespace skyrig;
@@ -94,20 +95,34 @@ class SessionTest : public QObject {
     }
     QVERIFY2(roadsSeen >= 30, qPrintable(QString::number(roadsSeen)));
 
-    // A click on the end cell of road 0 opens the profile check.
+    // A click on the end cell of road 0 opens the profile check; supports are edited by mouse.
     const CablewayRecord& road = app.doc().cableways[1][0];
-    QString title;
-    bool hasPicture = false;
+    int supportsAfterClick = -1, supportsAfterRemove = -1, tail = 0;
+    bool pictureChanged = false;
     testing::whenModalTitled("Dialog", [&](QWidget* modal) {
       auto* dialog = qobject_cast<ProfileCheckDialog*>(modal);
       QVERIFY(dialog != nullptr);
-      title = dialog->windowTitle();
-      hasPicture = dialog->pictureArea()->width() > 100;
+      ProfileCheckForm& form = dialog->form();
+      ProfilePictureArea* area = dialog->pictureArea();
+      tail = form.data().tailPoint();
+      const QImage drawn = app.profilePicture().image().copy();
+      dialog->button("Locate or Move")->click();
+      QTest::mouseClick(area, Qt::LeftButton, {}, area->pointPosition(5));
+      supportsAfterClick = form.data().work.supportMarks[5] + 10 * form.data().work.supportCount;
+      dialog->button("Remove")->click();
+      supportsAfterRemove = form.data().work.supportCount;
+      QTest::mouseClick(area, Qt::LeftButton, {}, area->pointPosition(tail));
+      dialog->button("Remove")->click();  // the tail spar stays
+      dialog->button("Payload Analysis")->click();
+      pictureChanged = app.profilePicture().image() != drawn;
       dialog->button("OK")->click();
     });
     clickCell(app, road.endCol, road.endRow);
-    QCOMPARE(title, QStringLiteral("Dialog"));
-    QVERIFY(hasPicture);
+    QVERIFY(tail > 5);
+    QCOMPARE(supportsAfterClick, 11);  // point 5 marked, one support
+    QCOMPARE(supportsAfterRemove, 0);
+    QVERIFY(messages.contains("You cannot erase the tailspar!"));
+    QVERIFY(pictureChanged);
   }
 };
 
