@@ -3,6 +3,7 @@
 // generate the cable roads and see them on the map, and open the profile check by a click on
 // a road end.
 #include <QAbstractButton>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -95,8 +96,23 @@ class SessionTest : public QObject {
     }
     QVERIFY2(roadsSeen >= 30, qPrintable(QString::number(roadsSeen)));
 
-    // A click on the end cell of road 0 opens the profile check; supports are edited by mouse.
-    const CablewayRecord& road = app.doc().cableways[1][0];
+    // The batch analysis shows its progress in a dialog while it runs.
+    app.ui().progressShowDelayMs = 0;
+    QString progressLabel;
+    testing::whenModal([&](QWidget* modal) {
+      if (auto* progress = qobject_cast<QProgressDialog*>(modal)) progressLabel = progress->labelText();
+    });
+    app.frame().action("AnalysesCableways")->trigger();
+    QVERIFY2(progressLabel.startsWith("Analysing cable roads: "), qPrintable(progressLabel));
+    QVERIFY(app.ui().progressDialog() == nullptr);  // closed with the operation
+    QCOMPARE(app.doc().landingAnalysed[1], std::uint8_t(1));
+
+    // A click on the end cell of the longest analysed road opens the profile check; supports
+    // are edited by mouse.
+    int longest = 0;
+    for (int j = 1; j < 36; ++j)
+      if (app.doc().cableways[1][j].pointCount > app.doc().cableways[1][longest].pointCount) longest = j;
+    const CablewayRecord& road = app.doc().cableways[1][longest];
     int supportsAfterClick = -1, supportsAfterRemove = -1, tail = 0;
     bool pictureChanged = false;
     testing::whenModalTitled("Dialog", [&](QWidget* modal) {
@@ -118,7 +134,7 @@ class SessionTest : public QObject {
       dialog->button("OK")->click();
     });
     clickCell(app, road.endCol, road.endRow);
-    QVERIFY(tail > 5);
+    QVERIFY2(tail > 5, qPrintable(QString("tail %1, points %2").arg(tail).arg(road.pointCount)));
     QCOMPARE(supportsAfterClick, 11);  // point 5 marked, one support
     QCOMPARE(supportsAfterRemove, 0);
     QVERIFY(messages.contains("You cannot erase the tailspar!"));
