@@ -15,6 +15,7 @@ MapWidget::MapWidget(const MapPicture& picture, QWidget* parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   horizontalScrollBar()->setSingleStep(20);
   verticalScrollBar()->setSingleStep(20);
+  shownScale_ = pixelsPerUnit();
   updateScrollRange();
 }
 
@@ -31,8 +32,23 @@ void MapWidget::updateScrollRange() {
   verticalScrollBar()->setPageStep(shown.height());
 }
 
+double MapWidget::pixelsPerUnit() const { return picture_.toPixel(QPointF(1, 0)).x(); }
+
+void MapWidget::rememberCentre() {
+  if (pixelsPerUnit() != shownScale_) return;  // zoomed, not yet shown: keep the old centre
+  const QPointF middle(viewport()->width() / 2.0, viewport()->height() / 2.0);
+  centre_ = picture_.toLogical(middle + scrollOffset());
+}
+
 void MapWidget::pictureChanged() {
   updateScrollRange();
+  const double scale = pixelsPerUnit();
+  if (scale != shownScale_) {
+    const bool zoomed = shownScale_ > 0;
+    shownScale_ = scale;
+    if (zoomed) scrollTo(centre_);
+  }
+  rememberCentre();
   viewport()->update();
 }
 
@@ -65,9 +81,13 @@ void MapWidget::paintEvent(QPaintEvent* event) {
 void MapWidget::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   updateScrollRange();
+  rememberCentre();
 }
 
-void MapWidget::scrollContentsBy(int, int) { viewport()->update(); }
+void MapWidget::scrollContentsBy(int, int) {
+  rememberCentre();
+  viewport()->update();
+}
 
 void MapWidget::send(MouseAction action, QPoint viewportPoint) {
   if (!onMouse) return;

@@ -20,7 +20,8 @@ class MapWidget : public QAbstractScrollArea {
   // Receives each mouse event in logical map units.
   std::function<void(MouseAction, int, int)> onMouse;
 
-  // The picture was drawn on: update the scroll range and repaint.
+  // The picture was drawn on: update the scroll range and repaint. After a zoom the map point
+  // that was in the middle of the window stays there.
   void pictureChanged();
   // Logical map point under a point of the viewport (the centre of the pixel there).
   QPoint logicalAt(QPoint viewportPoint) const;
@@ -43,8 +44,12 @@ class MapWidget : public QAbstractScrollArea {
   void updateScrollRange();
   void send(MouseAction action, QPoint viewportPoint);
   QPoint scrollOffset() const;
+  double pixelsPerUnit() const;
+  void rememberCentre();
 
   const MapPicture& picture_;
+  double shownScale_ = 0;  // pixels per map unit when the picture was last shown
+  QPointF centre_;         // map point in the middle of the window at that scale
 };
 
 }  // namespace skyrig::gui
