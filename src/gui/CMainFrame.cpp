@@ -1,0 +1,306 @@
+#include "CMainFrame.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QStatusBar>
+#include <QToolBar>
+#include <set>
+
+#include "AboutBox.h"
+#include "CSkyrigApp.h"
+#include "DocumentType.h"
+#include "HelpPage.h"
+#include "MapPrinting.h"
+#include "MapWidget.h"
+#include "PathsDialog.h"
+#include "ToolIcons.h"
+#include "app/CommandTable.h"
+
+namespace skyrig::gui {
+
+namespace {
+
+// Menu entries that open a new group of their menu.
+const std::set<std::string, std::less<>> kSeparatorBefore = {
+    "FileOpenDtm", "FilePrint", "FileRecentFile", "FileExit", "ViewDrawDtm"};
+
+// Further accelerators of the Edit commands, as the platform's conventions have them.
+QList<QKeySequence> extraShortcuts(std::string_view id) {
+  if (id == "EditUndo") return {QKeySequence(QStringLiteral("Alt+Backspace"))};
+  if (id == "EditCut") return {QKeySequence(QStringLiteral("Shift+Del"))};
+  if (id == "EditCopy") return {QKeySequence(QStringLiteral("Ctrl+Ins"))};
+  if (id == "EditPaste") return {QKeySequence(QStringLiteral("Shift+Ins"))};
+  return {};
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CSkyrigApp& app) : app_(app), printer_(std::make_unique<QPrinter>()) {
+  setWindowIcon(applicationIcon());
+  map_ = new MapWidget(app_.canvas(), this);
+  map_->onMouse = [this](MouseAction action, int x, int y) { app_.mouse(action, x, y); };
+  setCentralWidget(map_);
+  createMenus();
+  createToolBar();
+  createStatusBar();
+  setAcceptDrops(true);
+  qApp->installEventFilter(this);
+  resize(1100, 800);
+  documentChanged();
+}
+
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+QMenu* CMainFrame::menuFor(const std::string& menuPath) {
+  QString path;
+  QMenu* parent = nullptr;
+  for (const QString& level : QString::fromStdString(menuPath).split(QLatin1Char('>'))) {
+    path += (path.isEmpty() ? QString() : QStringLiteral(">")) + QString(level).remove(QLatin1Char('&'));
+    auto found = menus_.find(path);
+    if (found != menus_.end()) {
+      parent = found->second;
+      continue;
+    }
+    QMenu* created = parent ? parent->addMenu(level) : menuBar()->addMenu(level);
+    menus_[path] = created;
+    parent = created;
+  }
+  return parent;
+}
+
+void CMainFrame::createMenus() {
+  for (const Command& command : CommandTable::instance().commands()) {
+    auto* act = new QAction(QString::fromStdString(command.text), this);
+    act->setObjectName(QString::fromStdString(command.id));
+    QList<QKeySequence> keys;
+    if (!command.accelerator.empty())
+      keys << QKeySequence(QString::fromStdString(command.accelerator));
+    keys << extraShortcuts(command.id);
+    act->setShortcuts(keys);
+    act->setEnabled(command.available());
+    act->setStatusTip(QString::fromStdString(command.displayPath()));
+    act->setIcon(toolIcon(command.id));
+    act->setIconVisibleInMenu(false);
+    const std::string id = command.id;
+    connect(act, &QAction::triggered, this, [this, id] { commandChosen(id); });
+    actions_[command.id] = act;
+    addAction(act);  // accelerators work while the tool bar is hidden too
+    if (command.menu.empty()) continue;
+
+    QMenu* menu = menuFor(command.menu);
+    if (command.id == "FilePrint") {
+      menu->addSeparator();
+      pathsAction_ = menu->addAction(QStringLiteral("&Workspace and Paths..."), this,
+                                     &CMainFrame::editPaths);
+      pathsAction_->setStatusTip(
+          QStringLiteral("See and change the workspace folder and the stored input paths"));
+    }
+    if (kSeparatorBefore.count(command.id) > 0) menu->addSeparator();
+    menu->addAction(act);
+    if (command.id == "FileRecentFile") {
+      for (int i = 0; i < RecentFileList::kSize; ++i) {
+        auto* recent = menu->addAction(QString());
+        recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, i] {
+          if (!app_.busy() && i < app_.recentFiles().files().size())
+            app_.openDocument(app_.recentFiles().files()[i]);
+        });
+        recentActions_.push_back(recent);
+      }
+    }
+  }
+  QAction* toolbar = action("ViewToolbar");
+  toolbar->setCheckable(true);
+  toolbar->setChecked(true);
+  QAction* status = action("ViewStatusBar");
+  status->setCheckable(true);
+  status->setChecked(true);
+  recentFilesChanged();
+}
+
+void CMainFrame::createToolBar() {
+  toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+  toolBar_->setObjectName(QStringLiteral("Standard"));
+  toolBar_->setMovable(true);
+  toolBar_->setFloatable(true);
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  toolBar_->setIconSize(QSize(24, 24));
+  for (const std::string& id : CommandTable::instance().toolBar()) {
+    if (id.empty()) {
+      toolBar_->addSeparator();
+      continue;
+    }
+    QAction* act = action(id);
+    if (act == nullptr) continue;
+    const Command* command = CommandTable::instance().findById(id);
+    if (command != nullptr && !command->text.empty())
+      act->setToolTip(QString::fromStdString(command->displayPath()));
+    toolBar_->addAction(act);
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+  connect(action("ViewToolbar"), &QAction::toggled, toolBar_, &QToolBar::setVisible);
+  connect(toolBar_, &QToolBar::visibilityChanged, this, [this](bool visible) {
+    if (!isHidden()) action("ViewToolbar")->setChecked(visible);
+  });
+}
+
+void CMainFrame::createStatusBar() {
+  message_ = new QLabel(kIdleStatusText, this);
+  statusBar()->addWidget(message_, 1);
+  for (const QString& name : {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
+    auto* label = new QLabel(name, this);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRLW")));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setEnabled(false);  // the lock is off until its key is seen
+    statusBar()->addPermanentWidget(label);
+    indicators_[name] = label;
+  }
+  connect(action("ViewStatusBar"), &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+}
+
+QAction* CMainFrame::action(std::string_view id) const {
+  auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+QMenu* CMainFrame::menu(const QString& path) const {
+  auto found = menus_.find(path);
+  return found == menus_.end() ? nullptr : found->second;
+}
+
+QLabel* CMainFrame::indicator(const QString& text) const {
+  auto found = indicators_.find(text);
+  return found == indicators_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::showStatus(const QString& text) {
+  message_->setText(text.isEmpty() ? kIdleStatusText : text);
+}
+
+void CMainFrame::mapChanged() { map_->pictureChanged(); }
+
+void CMainFrame::documentChanged() {
+  const QString name = app_.documentPath().isEmpty() ? kUntitled
+                                                     : QFileInfo(app_.documentPath()).fileName();
+  setWindowTitle(name + QStringLiteral(" - ") + kApplicationTitle);
+}
+
+void CMainFrame::recentFilesChanged() {
+  const QStringList& files = app_.recentFiles().files();
+  QAction* placeholder = action("FileRecentFile");
+  placeholder->setVisible(files.isEmpty());
+  placeholder->setEnabled(false);  // shown greyed while the list is empty
+  for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+    recentActions_[i]->setVisible(i < files.size());
+    if (i < files.size()) recentActions_[i]->setText(app_.recentFiles().menuText(i));
+  }
+}
+
+void CMainFrame::commandChosen(const std::string& id) {
+  if (app_.busy()) return;
+  if (id == "FileNew") app_.newDocument();
+  else if (id == "FileOpen") fileOpen();
+  else if (id == "FileSave") fileSave();
+  else if (id == "FileSaveAs") fileSaveAs();
+  else if (id == "FilePrint") filePrint();
+  else if (id == "FilePrintPreview") filePrintPreview();
+  else if (id == "FilePrintSetup") filePrintSetup();
+  else if (id == "FileExit") close();
+  else if (id == "ViewToolbar" || id == "ViewStatusBar") return;  // checkable, see toggled
+  else if (id == "HelpTopics" || id == "HelpContext") helpTopics();
+  else if (id == "HelpAbout") helpAbout();
+  else app_.runCommand(id);
+}
+
+void CMainFrame::fileOpen() {
+  const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(),
+                                                    documentType().filter);
+  if (!file.isEmpty()) app_.openDocument(file);
+}
+
+void CMainFrame::fileSave() {
+  if (app_.documentPath().isEmpty())
+    fileSaveAs();
+  else
+    app_.saveDocument(app_.documentPath());
+}
+
+void CMainFrame::fileSaveAs() {
+  QFileDialog dialog(this, QStringLiteral("Save As"), app_.documentPath(), documentType().filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(documentType().extension.mid(1));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    app_.saveDocument(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::filePrint() {
+  QPrintDialog dialog(printer_.get(), this);
+  if (dialog.exec() == QDialog::Accepted)
+    printMap(*printer_, app_.canvas(), app_.doc(), app_.view());
+}
+
+void CMainFrame::filePrintPreview() {
+  QPrintPreviewDialog preview(printer_.get(), this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* printer) { printMap(*printer, app_.canvas(), app_.doc(), app_.view()); });
+  preview.exec();
+}
+
+void CMainFrame::filePrintSetup() {
+  QPageSetupDialog dialog(printer_.get(), this);
+  dialog.exec();
+}
+
+void CMainFrame::editPaths() {
+  if (app_.busy()) return;
+  PathsDialog dialog(readPathSettings(app_.doc(), app_.view(), app_.paths()), this);
+  if (dialog.exec() == QDialog::Accepted) app_.applyWorkspace(dialog.settings());
+}
+
+void CMainFrame::helpTopics() {
+  HelpPage page(this);
+  page.exec();
+}
+
+void CMainFrame::helpAbout() {
+  AboutBox box(this);
+  box.exec();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const char* name = key->key() == Qt::Key_CapsLock     ? "CAP"
+                       : key->key() == Qt::Key_NumLock    ? "NUM"
+                       : key->key() == Qt::Key_ScrollLock ? "SCRL"
+                                                          : nullptr;
+    if (name != nullptr && !key->isAutoRepeat()) {
+      QLabel* label = indicator(QString::fromLatin1(name));
+      label->setEnabled(!label->isEnabled());
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile() || app_.busy()) return;
+  event->acceptProposedAction();
+  app_.openDocument(urls.first().toLocalFile());
+}
+
+}  // namespace skyrig::gui
