@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QSettings>
@@ -54,6 +56,17 @@ void accept(QWidget* widget) {
   }
 }
 
-QString sampleRoot() { return QStringLiteral(SKYRIG_SOURCE_DIR "/examples/southzone"); }
+std::unique_ptr<QTemporaryDir> sampleCopy() {
+  auto folder = std::make_unique<QTemporaryDir>();
+  const QDir sample(QStringLiteral(SKYRIG_SOURCE_DIR "/examples/southzone"));
+  QDirIterator files(sample.path(), QDir::Files, QDirIterator::Subdirectories);
+  while (files.hasNext()) {
+    const QString file = files.next();
+    const QString copy = folder->filePath(sample.relativeFilePath(file));
+    QDir().mkpath(QFileInfo(copy).path());
+    QFile::copy(file, copy);
+  }
+  return folder;
+}
 
 }  // namespace skyrig::gui::testing

@@ -25,7 +25,8 @@ QString messageText(QWidget* widget);
 // Presses OK (or accepts) on a dialog or message box.
 void accept(QWidget* widget);
 
-// The sample project folder.
-QString sampleRoot();
+// A copy of the sample project in a temporary folder, so that what a session writes (analysis
+// timing, profile reports) stays out of the source tree. Removed with the returned folder.
+std::unique_ptr<QTemporaryDir> sampleCopy();
 
 }  // namespace skyrig::gui::testing

@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
   });
 
   StartOptions options;
-  options.root = testing::sampleRoot();
+  const auto sample = testing::sampleCopy();
+  options.root = sample->path();
   CSkyrigApp app(options);
   app.start();
   app.frame().resize(1200, 860);

@@ -48,7 +48,8 @@ class SessionTest : public QObject {
 
   void sampleSessionThroughTheWindow() {
     StartOptions options;
-    options.root = testing::sampleRoot();
+    const auto sample = testing::sampleCopy();
+  options.root = sample->path();
     CSkyrigApp app(options);
     app.start();
     app.frame().resize(1000, 700);
