@@ -20,7 +20,7 @@ ExportFile::ExportFile(const Paths& paths, Ui& ui, std::string_view systemPath)
     : file_(paths.openForWriting(systemPath)) {
   if (!file_)
     ui.message("The file " + paths.displayName(systemPath) +
-                   " cannot be created. The network is built without it.",
+                   " cannot be created; the tables are built without it.",
                MessageIcon::Exclamation);
 }
 
