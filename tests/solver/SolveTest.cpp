@@ -213,6 +213,26 @@ TEST_F(SolverTest, AFailedSearchReportsOnceAndLaterSearchesReturnEmptyPaths) {
             "0.000000\n0.000000\n0.000000\n");
 }
 
+// The two-route problem above, cancelled at the first report (before the first pass): the
+// solve ends after the second pass, the earliest it can, as a converged solve ends.
+TEST_F(SolverTest, ACancelAtAProgressReportEndsTheSolveAfterThePassUnderWay) {
+  link("O", "A", 1, 10);
+  link("A", "D", 1);
+  link("O", "B", 2);
+  link("B", "D", 0);
+  sale("O", "D", 5.0f);
+  ui.recordProgress = true;
+  ui.cancelRequested = true;
+  ASSERT_TRUE(run());
+  EXPECT_EQ(ui.log(), (std::vector<std::string>{"progress: Solving the network: iteration 1",
+                                                "progress: Solving the network: iteration 2"}));
+  EXPECT_EQ(work.read("log.txt"),
+            "Iteration: 1\tCurrentSolution 20.000000\n"
+            "Iteration: 2\tCurrentSolution 10.000000\n"
+            "Best Iteration: 2\tBestSolution 10.000000\n");
+  EXPECT_EQ(solver.bestTotal, 10.0f);
+}
+
 TEST_F(SolverTest, UnwritableFilesGiveOneMessageEachAndTheSolveCompletes) {
   link("O", "D", 1);
   sale("O", "D", 5.0f);
