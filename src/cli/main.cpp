@@ -12,9 +12,19 @@ void printUsage() {
       "  skyrig-cli run [--root DIR] SCRIPT     run a headless script of menu commands,\n"
       "                                         form answers and mouse events\n"
       "  skyrig-cli summary [--root DIR]        load the layers and landings, print a summary\n"
+      "  skyrig-cli summary --csv PROJECT_DIR...\n"
+      "                                         the one-line summaries of planned project\n"
+      "                                         folders as one CSV table\n"
       "  skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n"
       "                                         solve a fixed-plus-variable-cost routing problem\n"
-      "  skyrig-cli plan PROJECT_DIR            plan a project folder end to end");
+      "  skyrig-cli plan [--quiet|--verbose] PROJECT_DIR\n"
+      "                                         plan a project folder end to end: reports,\n"
+      "                                         map sheet, profile sheets, plan report\n"
+      "\n"
+      "exit codes:\n"
+      "  0  planned (or the command did its work)\n"
+      "  1  planning stopped by the data (a layer or the landings could not be read)\n"
+      "  2  bad command line or project file");
 }
 
 }  // namespace
