@@ -46,8 +46,9 @@ ProgressFigures parseProgress(std::string_view text) {
       runBest = (*it)[3].str();
   }
   figures.best = !runBest.empty() ? runBest : solveBest;
-  static const std::regex stage(R"((iteration \d+ of at most \d+, \w+ solve))");
-  if (std::regex_search(line, match, stage)) figures.stage = match[1].str();
+  static const std::regex stage(R"(iteration (\d+) of at most \d+, (\w+) solve)");
+  if (std::regex_search(line, match, stage))
+    figures.stage = "(run iteration " + match[1].str() + ", " + match[2].str() + " solve)";
   return figures;
 }
 
@@ -92,8 +93,8 @@ void ConsoleOutput::progress(std::string_view text) {
     line += percent;
   }
   line += "  " + elapsed(stepSeconds());
-  if (!figures.stage.empty()) line += "  " + figures.stage;
   if (!best_.empty()) line += "  best $ " + best_;
+  if (!figures.stage.empty()) line += "  " + figures.stage;
   const auto columns = static_cast<std::size_t>(terminalColumns() - 1);
   if (line.size() > columns) line.resize(columns);
   std::fprintf(out_, "\r%s\033[K", line.c_str());

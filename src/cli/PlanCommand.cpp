@@ -169,8 +169,13 @@ int runPlanCommand(int argc, char** argv) {
   for (const std::string& problem : sheets.problems) console.message("sheets: " + problem);
   outputs.insert(outputs.end(), sheets.files.begin(), sheets.files.end());
 
-  const PlanFigures figures = gatherPlanFigures(session.app);
+  PlanFigures figures = gatherPlanFigures(session.app);
   const PlanSheetData plan = gatherPlanSheetData(*session.doc, session.view->runs, session.paths);
+  if (plan.hasPlan)
+    for (int s = static_cast<int>(CellService::NoRoadReaches); s < kCellServiceCount; ++s)
+      if (plan.unservedCells[s] > 0)
+        figures.unservedReasons.push_back({cellServiceText(static_cast<CellService>(s)),
+                                           plan.unservedCells[s], plan.unservedVolume[s]});
   {
     const std::filesystem::path csv = session.paths.resolve(kPlanSummaryCsv);
     std::ofstream out(csv);

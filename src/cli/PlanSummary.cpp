@@ -159,9 +159,16 @@ std::string formatPlanSummary(const PlanFigures& f) {
   std::snprintf(line, sizeof line, "%-34s %.1f m3\n", "Volume unserved",
                 f.unitVolume - f.servedVolume > 0.0 ? f.unitVolume - f.servedVolume : 0.0);
   out << line;
-  std::snprintf(line, sizeof line, "%-34s %d cells, %.1f m3\n",
-                "  of it: no cable road reaches it", f.unreachableCells, f.unreachableVolume);
-  out << line;
+  if (f.unservedReasons.empty()) {
+    std::snprintf(line, sizeof line, "%-34s %d cells, %.1f m3\n",
+                  "  of it: no cable road reaches it", f.unreachableCells, f.unreachableVolume);
+    out << line;
+  }
+  for (const auto& reason : f.unservedReasons) {
+    std::snprintf(line, sizeof line, "  %-50s %5d cells, %.1f m3\n", (reason.reason + ":").c_str(),
+                  reason.cells, reason.volume);
+    out << line;
+  }
   std::snprintf(line, sizeof line, "%-34s %s m\n", "New road length",
                 metres(f.roadLengthTotal).c_str());
   out << line;

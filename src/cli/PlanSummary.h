@@ -32,6 +32,13 @@ struct PlanFigures {
   std::string roadLengthTotal;
   std::string cableCost, roadCost, totalCost, bestIteration;
   int iterations = 0;
+  // Unserved volume by reason (reason, cells, m3); when given it replaces the unreachable line.
+  struct UnservedReason {
+    std::string reason;
+    int cells = 0;
+    double volume = 0;
+  };
+  std::vector<UnservedReason> unservedReasons;
 };
 
 PlanFigures gatherPlanFigures(const AppContext& app);

@@ -66,7 +66,9 @@ TEST(PlanSheetData, AfterASeparateRunEveryTimberCellIsServedOrHasAReason) {
     for (int c = 1; c <= t.doc->ncols; ++c) {
       const CellService s = plan.serviceAt(c, r);
       if (s == CellService::Served) ++cellsMarkedServed;
-      if (t.doc->unitCellFlags(c, r) != 1) EXPECT_EQ(s, CellService::None);
+      if (t.doc->unitCellFlags(c, r) != 1) {
+        EXPECT_EQ(s, CellService::None);
+      }
     }
   EXPECT_EQ(cellsMarkedServed, servedCells);
   // The crop holds the unit and both landings.

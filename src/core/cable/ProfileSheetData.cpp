@@ -72,8 +72,13 @@ bool computeProfileSheet(CSkyrigDoc& doc, int landing, int road, ProfileSheetDat
   sampleProfile(doc, *work, landing, system, road);
   record = kept;
   const int n = kept.pointCount;
-  if (work->sampledCount < 3 || n < 3 || n > work->sampledCount) {
+  if (work->sampledCount < 3 || n < 3) {
     error = roadName(landing, road) + " has no ground profile";
+    return false;
+  }
+  if (n > work->sampledCount) {
+    error = roadName(landing, road) + " ends at point " + std::to_string(n) +
+            " of a ground profile of " + std::to_string(work->sampledCount) + " points";
     return false;
   }
 
