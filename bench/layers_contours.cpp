@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/ScriptedUi.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/ContourLines.h"
 #include "view/CSkyrigView.h"

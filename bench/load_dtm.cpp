@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/OpenDtm.h"
 

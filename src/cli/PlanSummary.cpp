@@ -5,8 +5,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/AppContext.h"
-#include "app/Paths.h"
+#include "view/AppContext.h"
+#include "seams/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Paths.h"
+#include "seams/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "QImageCanvas.h"
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "cable/ProfileCheckForm.h"
 
 namespace skyrig::gui {

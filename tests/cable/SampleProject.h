@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/LandingsFile.h"
 #include "document/OpenDtm.h"

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 
 namespace skyrig::testing {

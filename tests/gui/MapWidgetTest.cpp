@@ -13,7 +13,7 @@
 #include "MapWidget.h"
 #include "PathSettings.h"
 #include "PathsDialog.h"
-#include "app/Paths.h"
+#include "seams/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/ScriptedUi.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "params/CableSystemForm.h"
 #include "params/ParamsCommands.h"

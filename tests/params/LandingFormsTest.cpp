@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ScriptedUi.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "params/DeleteLandingsForm.h"
 #include "params/LandingInfoForm.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ScriptedUi.h"
+#include "seams/ScriptedUi.h"
 #include "params/ChokerLengthForm.h"
 #include "params/ContourIntervalForm.h"
 #include "params/FishStreamBufferForm.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "document/Records.h"
-#include "params/CableSystemParams.h"
-#include "params/RoadCostParams.h"
+#include "document/CableSystemParams.h"
+#include "document/RoadCostParams.h"
 
 namespace skyrig {
 

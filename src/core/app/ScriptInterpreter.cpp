@@ -7,7 +7,7 @@
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
-#include "view/MouseHandlers.h"
+#include "mouse/MouseHandlers.h"
 
 namespace skyrig {
 

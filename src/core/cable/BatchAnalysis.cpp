@@ -9,10 +9,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 #include "cable/CablewayGeneration.h"
 #include "cable/GroundProfile.h"
 #include "cable/IntermediateSupports.h"

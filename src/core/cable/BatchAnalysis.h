@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 #include "cable/PayloadAnalysis.h"
 
 namespace skyrig {

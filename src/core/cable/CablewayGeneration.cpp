@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "app/CommandTable.h"
 #include "cable/CablewayFan.h"
 #include "cable/GroundProfile.h"

@@ -11,7 +11,7 @@
 // Non-finite lengths fall back to the literal scan.
 #pragma once
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 #include "cable/SkylineGeometry.h"
 
 namespace skyrig {

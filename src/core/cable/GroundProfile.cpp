@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 #include "cable/NearestCell.h"
 #include "document/CSkyrigDoc.h"
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 #include "cable/ProfileCheckPicture.h"
 #include "cable/ProfileCheckReport.h"
 #include "cable/CycleTime.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FormModel.h"
+#include "seams/FormModel.h"
 #include "cable/ProfileCheckData.h"
 
 namespace skyrig {

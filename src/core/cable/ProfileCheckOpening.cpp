@@ -1,7 +1,7 @@
 #include "cable/ProfileCheckOpening.h"
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "cable/GroundProfile.h"
 #include "cable/ProfileCheckForm.h"
 #include "document/CSkyrigDoc.h"

@@ -1,6 +1,6 @@
 #include "cable/TrialLandingEvaluation.h"
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "cable/CablewayFan.h"
 #include "cable/GroundProfile.h"
 #include "cable/IntermediateSupports.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
 #include "document/TextScanner.h"

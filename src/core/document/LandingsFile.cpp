@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
+#include "seams/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
 #include "document/TextScanner.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"

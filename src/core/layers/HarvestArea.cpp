@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
-#include "layers/MapRedraw.h"
+#include "view/MapRedraw.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Random.h"
+#include "seams/Random.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"

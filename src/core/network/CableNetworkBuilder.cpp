@@ -1,6 +1,6 @@
 #include "network/CableNetworkBuilder.h"
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "network/CableReach.h"
 #include "network/ExportFile.h"
 #include "network/NetworkCapacity.h"

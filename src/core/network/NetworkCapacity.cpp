@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 
 namespace skyrig {

@@ -7,7 +7,7 @@
 
 #include "document/Records.h"
 #include "network/ExportFile.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
 
 namespace skyrig {
 

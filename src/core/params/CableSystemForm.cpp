@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/FieldText.h"
 #include "params/OperationDataForm.h"

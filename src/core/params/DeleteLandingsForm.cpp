@@ -1,6 +1,6 @@
 #include "params/DeleteLandingsForm.h"
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/FieldText.h"
 

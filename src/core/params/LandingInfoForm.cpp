@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "params/FieldText.h"
 
 namespace skyrig {

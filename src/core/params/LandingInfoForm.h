@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/FormModel.h"
+#include "seams/FormModel.h"
 #include "document/CSkyrigDoc.h"
 
 namespace skyrig {

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
+#include "view/AppContext.h"
+#include "seams/Clock.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"

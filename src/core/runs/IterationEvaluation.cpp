@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/NodeNameParts.h"
 #include "runs/PathFileReader.h"

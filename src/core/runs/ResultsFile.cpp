@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "runs/RunFiles.h"
 #include "view/CSkyrigView.h"
 

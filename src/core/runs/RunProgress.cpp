@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
+#include "view/AppContext.h"
+#include "seams/Clock.h"
 #include "document/CSkyrigDoc.h"
 
 namespace skyrig {

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Clock.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
-#include "network/NodeName.h"
+#include "document/NodeName.h"
 #include "runs/PathFileReader.h"
 #include "solver/Prepare.h"
 #include "view/CSkyrigView.h"

@@ -1,6 +1,6 @@
 #include "runs/SolveStep.h"
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/RunFiles.h"
 #include "runs/RunProgress.h"

@@ -1,11 +1,11 @@
-#include "view/LandingPlacement.h"
+#include "mouse/LandingPlacement.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "cable/TrialLandingEvaluation.h"
 #include "document/CSkyrigDoc.h"
 #include "params/ParamsCommands.h"

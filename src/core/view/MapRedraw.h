@@ -2,7 +2,7 @@
 // running the view's own Show command.
 #pragma once
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "app/CommandTable.h"
 #include "view/CSkyrigView.h"
 

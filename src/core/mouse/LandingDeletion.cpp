@@ -1,7 +1,7 @@
-#include "view/LandingDeletion.h"
+#include "mouse/LandingDeletion.h"
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/DeleteLandingsForm.h"
 

@@ -1,5 +1,5 @@
 // Binds the document operations (layers, landing and cable road files) to the command table.
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
 #include "document/CablewayFile.h"

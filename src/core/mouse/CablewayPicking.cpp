@@ -1,8 +1,8 @@
-#include "view/CablewayPicking.h"
+#include "mouse/CablewayPicking.h"
 
 #include <algorithm>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "cable/ProfileCheckOpening.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"

@@ -1,7 +1,7 @@
-#include "view/BoundaryAndExits.h"
+#include "mouse/BoundaryAndExits.h"
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/HarvestArea.h"
 #include "view/CSkyrigView.h"

@@ -1,11 +1,11 @@
 // Binds the layers operations to the command table: contour lines, volume clumping, the fish
 // stream buffer and the stream and road layers.
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "app/CommandTable.h"
-#include "app/Ui.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/ContourLines.h"
-#include "layers/MapRedraw.h"
+#include "view/MapRedraw.h"
 #include "layers/StreamBuffer.h"
 #include "layers/VolumeClumping.h"
 #include "params/ChokerLengthForm.h"

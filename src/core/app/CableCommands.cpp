@@ -1,5 +1,5 @@
 // Binds the cable road operations to the command table.
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "app/CommandTable.h"
 #include "cable/BatchAnalysis.h"
 #include "cable/CablewayGeneration.h"
