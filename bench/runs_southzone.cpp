@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "view/AppContext.h"
-#include "seams/Clock.h"
 #include "app/CommandTable.h"
+#include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
 #include "seams/ScriptedUi.h"
-#include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 using namespace skyrig;

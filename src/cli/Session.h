@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "view/AppContext.h"
+#include "document/CSkyrigDoc.h"
 #include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
 #include "seams/ScriptedUi.h"
-#include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig::cli {

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "Subcommands.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
+#include "network/NetworkFileReader.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
 #include "seams/ScriptedUi.h"
-#include "network/NetworkFileReader.h"
-#include "document/NetworkTables.h"
 #include "solver/Solve.h"
-#include "document/SolverTables.h"
 
 namespace skyrig::cli {
 

@@ -11,13 +11,13 @@
 #include "QImageCanvas.h"
 #include "QtUi.h"
 #include "RecentFileList.h"
-#include "view/AppContext.h"
+#include "document/CSkyrigDoc.h"
+#include "mouse/MouseHandlers.h"
 #include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
-#include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
-#include "mouse/MouseHandlers.h"
 
 namespace skyrig::gui {
 

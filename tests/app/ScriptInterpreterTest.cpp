@@ -2,14 +2,14 @@
 
 #include <sstream>
 
-#include "seams/Clock.h"
 #include "app/CommandTable.h"
-#include "seams/Paths.h"
-#include "seams/Random.h"
 #include "app/ScriptInterpreter.h"
 #include "document/CSkyrigDoc.h"
-#include "view/CSkyrigView.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
 #include "seams/RecordingCanvas.h"
+#include "view/CSkyrigView.h"
 
 namespace skyrig {
 namespace {

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "document/CSkyrigDoc.h"
 #include "seams/Paths.h"
 #include "seams/ScriptedUi.h"
-#include "document/CSkyrigDoc.h"
 
 namespace skyrig::testing {
 

@@ -2,16 +2,16 @@
 
 #include <memory>
 
-#include "view/AppContext.h"
-#include "seams/Clock.h"
 #include "app/CommandTable.h"
-#include "seams/Paths.h"
-#include "seams/Random.h"
-#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/ProjectSummary.h"
-#include "view/CSkyrigView.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
 #include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
+#include "view/CSkyrigView.h"
 
 namespace skyrig {
 namespace {

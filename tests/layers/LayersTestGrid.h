@@ -4,15 +4,15 @@
 
 #include <memory>
 
-#include "view/AppContext.h"
-#include "seams/Clock.h"
 #include "app/CommandTable.h"
+#include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
-#include "seams/ScriptedUi.h"
-#include "document/CSkyrigDoc.h"
-#include "view/CSkyrigView.h"
 #include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
+#include "view/CSkyrigView.h"
 
 namespace skyrig::test {
 

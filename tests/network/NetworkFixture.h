@@ -9,10 +9,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "seams/Paths.h"
-#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/NetworkTables.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig::testing {
 

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "seams/Clock.h"
 #include "app/CommandTable.h"
-#include "seams/Paths.h"
-#include "seams/Random.h"
-#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "params/OperationDataForm.h"
-#include "params/ParamsCommands.h"
-#include "view/CSkyrigView.h"
+#include "params/ParamsFormOpening.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
 #include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/CSkyrigView.h"
 
 namespace skyrig {
 namespace {

@@ -11,14 +11,14 @@
 #include <sstream>
 #include <string>
 
-#include "view/AppContext.h"
+#include "document/CSkyrigDoc.h"
 #include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
-#include "seams/ScriptedUi.h"
-#include "document/CSkyrigDoc.h"
-#include "view/CSkyrigView.h"
 #include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
+#include "view/CSkyrigView.h"
 
 namespace skyrig::testing {
 

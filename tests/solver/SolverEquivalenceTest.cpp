@@ -10,12 +10,12 @@
 #include <unistd.h>
 
 #include "../../bench/solver_literal.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
 #include "seams/ScriptedUi.h"
-#include "document/NetworkTables.h"
 #include "solver/Solve.h"
-#include "document/SolverTables.h"
 
 namespace skyrig {
 namespace {

@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "view/AppContext.h"
+#include "document/CSkyrigDoc.h"
+#include "mouse/MouseHandlers.h"
 #include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
+#include "seams/RecordingCanvas.h"
 #include "seams/ScriptedUi.h"
-#include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
-#include "mouse/MouseHandlers.h"
-#include "seams/RecordingCanvas.h"
 
 namespace skyrig::testing {
 

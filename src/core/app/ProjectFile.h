@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "document/Records.h"
 #include "document/CableSystemParams.h"
+#include "document/Records.h"
 #include "document/RoadCostParams.h"
 
 namespace skyrig {

@@ -14,8 +14,8 @@
 #include <istream>
 #include <string>
 
-#include "view/AppContext.h"
 #include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

@@ -2,9 +2,9 @@
 #include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
 #include "mouse/BoundaryAndExits.h"
-#include "view/CSkyrigView.h"
 #include "mouse/LandingDeletion.h"
 #include "mouse/LandingPlacement.h"
+#include "view/CSkyrigView.h"
 #include "view/MapLayers.h"
 #include "view/ViewOperations.h"
 

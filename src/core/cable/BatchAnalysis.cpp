@@ -9,14 +9,14 @@
 #include <thread>
 #include <vector>
 
-#include "view/AppContext.h"
-#include "seams/Clock.h"
-#include "seams/Paths.h"
-#include "seams/Ui.h"
 #include "cable/CablewayGeneration.h"
 #include "cable/GroundProfile.h"
 #include "cable/IntermediateSupports.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "document/CableWorkArea.h"
 #include "cable/PayloadAnalysis.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

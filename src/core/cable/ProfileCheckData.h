@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "document/CableWorkArea.h"
 #include "document/CableSystemParams.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

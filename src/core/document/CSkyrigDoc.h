@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "document/Grid.h"
-#include "document/Records.h"
-#include "document/ContourStore.h"
-#include "document/NetworkTables.h"
 #include "document/CableSystemParams.h"
+#include "document/ContourStore.h"
+#include "document/Grid.h"
+#include "document/NetworkTables.h"
+#include "document/Records.h"
 #include "document/RoadCostParams.h"
 #include "document/SolverTables.h"
 

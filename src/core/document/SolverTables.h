@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "document/NodeName.h"
 #include "document/CandidateList.h"
 #include "document/LinkPairIndex.h"
+#include "document/NodeName.h"
 #include "document/NodeNameIndex.h"
 
 namespace skyrig {

@@ -1,9 +1,9 @@
 #include "mouse/BoundaryAndExits.h"
 
-#include "view/AppContext.h"
-#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/HarvestArea.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

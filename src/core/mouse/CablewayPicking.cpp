@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "view/AppContext.h"
 #include "cable/ProfileCheckOpening.h"
 #include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

@@ -1,9 +1,9 @@
 #include "mouse/LandingDeletion.h"
 
-#include "view/AppContext.h"
-#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/DeleteLandingsForm.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "view/AppContext.h"
-#include "seams/Ui.h"
 #include "cable/TrialLandingEvaluation.h"
 #include "document/CSkyrigDoc.h"
-#include "params/ParamsCommands.h"
+#include "params/ParamsFormOpening.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 #include "view/StatusTexts.h"

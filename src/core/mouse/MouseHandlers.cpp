@@ -1,11 +1,11 @@
 #include "mouse/MouseHandlers.h"
 
-#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "mouse/BoundaryAndExits.h"
-#include "view/CSkyrigView.h"
 #include "mouse/CablewayPicking.h"
 #include "mouse/LandingPlacement.h"
+#include "view/AppContext.h"
+#include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 #include "view/StatusTexts.h"
 

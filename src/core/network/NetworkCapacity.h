@@ -5,9 +5,9 @@
 
 #include <string_view>
 
+#include "document/NetworkTables.h"
 #include "document/Records.h"
 #include "network/ExportFile.h"
-#include "document/NetworkTables.h"
 
 namespace skyrig {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "seams/FormModel.h"
 #include "document/CableSystemParams.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

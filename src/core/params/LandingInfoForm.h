@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "seams/FormModel.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

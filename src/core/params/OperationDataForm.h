@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "seams/FormModel.h"
 #include "document/CableSystemParams.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

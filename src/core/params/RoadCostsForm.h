@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "seams/FormModel.h"
 #include "document/RoadCostParams.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "view/AppContext.h"
-#include "seams/Ui.h"
 #include "runs/RunFiles.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "view/AppContext.h"
-#include "seams/Clock.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

@@ -1,7 +1,7 @@
 #include "solver/PathSearch.h"
 
-#include "seams/Ui.h"
 #include "document/SolverTables.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

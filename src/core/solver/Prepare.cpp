@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "document/NetworkTables.h"
-#include "solver/GapSort.h"
 #include "document/SolverTables.h"
+#include "seams/Ui.h"
+#include "solver/GapSort.h"
 
 namespace skyrig {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "seams/Ui.h"
 #include "document/NetworkTables.h"
 #include "document/SolverTables.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

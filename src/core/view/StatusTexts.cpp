@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "view/AppContext.h"
-#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "seams/Canvas.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 
