@@ -7,8 +7,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/AppContext.h"
-#include "app/Paths.h"
+#include "view/AppContext.h"
+#include "seams/Paths.h"
 #include "app/ProjectFile.h"
 #include "runs/PlanSheetData.h"
 #include "view/CSkyrigView.h"

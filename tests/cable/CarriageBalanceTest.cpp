@@ -10,7 +10,7 @@
 #include "CableTestSupport.h"
 #include "cable/PayloadAnalysis.h"
 #include "cable/SpanSolvers.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 namespace {

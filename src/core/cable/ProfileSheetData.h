@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

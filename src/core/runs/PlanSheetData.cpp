@@ -9,14 +9,14 @@
 #include <set>
 #include <sstream>
 
-#include "app/Paths.h"
+#include "seams/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableReach.h"
 #include "network/NearestCell.h"
 #include "network/YardingCost.h"
 #include "runs/NodeNameParts.h"
 #include "runs/RunFiles.h"
-#include "runs/RunWorkArea.h"
+#include "document/RunWorkArea.h"
 
 namespace skyrig {
 
