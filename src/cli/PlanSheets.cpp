@@ -81,6 +81,31 @@ SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const
   return result;
 }
 
+bool writeScriptSheet(AppContext& app, int landing, int road, const std::string& file,
+                      std::string& error) {
+#ifdef SKYRIG_HAVE_PNG
+  const PlanSheetData plan = gatherPlanSheetData(app.doc, app.view.runs, app.paths);
+  std::filesystem::path root = app.paths.root().lexically_normal();
+  const sheets::SheetTitle title{QString::fromStdString(projectName(root)), QString::fromStdString(sheetDate())};
+  const std::filesystem::path path = file;
+  sheets::SheetOutput written;
+  if (landing < 0) {
+    const bool png = path.extension() == ".png" || path.extension() == ".PNG";
+    sheets::writeMapSheet(app.doc, plan, title, png ? std::filesystem::path() : path,
+                          png ? path : std::filesystem::path(), written);
+  } else {
+    sheets::writeProfileSheets(app.doc, plan, title, {{landing, road}}, {}, path, written);
+  }
+  if (written.problems.empty() && !written.written.empty()) return true;
+  error = written.problems.empty() ? "nothing to write" : written.problems.front();
+  return false;
+#else
+  (void)app, (void)landing, (void)road, (void)file;
+  error = "this build has no Qt";
+  return false;
+#endif
+}
+
 std::string formatRunComparison(const PlanSheetData& plan) {
   if (!plan.separateRun.present || !plan.allAtOnceRun.present) return {};
   std::ostringstream out;

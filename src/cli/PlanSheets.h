@@ -30,6 +30,11 @@ std::string sheetDate();
 // plan-report.pdf into the output folder.
 SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const std::string& date);
 
+// The runner's "sheet" line: the map sheet (landing < 0; PDF, or PNG by the file's extension)
+// or one cable road's profile sheet; false with the reason when it was not written.
+bool writeScriptSheet(AppContext& app, int landing, int road, const std::string& file,
+                      std::string& error);
+
 // "Runs side by side" lines when both runs were made ("" otherwise).
 std::string formatRunComparison(const PlanSheetData& plan);
 

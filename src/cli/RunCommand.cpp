@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "PlanSheets.h"
 #include "PngOutput.h"
 #include "Session.h"
 #include "Subcommands.h"
@@ -31,6 +32,9 @@ int runScriptCommand(int argc, char** argv) {
   ScriptInterpreter interpreter(session.app, session.ui);
   interpreter.writePicture = [&](const std::string& file, std::string& error) {
     return writePng(*session.canvas, file, error);
+  };
+  interpreter.writeSheet = [&](int landing, int road, const std::string& file, std::string& error) {
+    return writeScriptSheet(session.app, landing, road, file, error);
   };
   const ScriptResult result = interpreter.run(script);
   if (!result.ok) {

@@ -22,6 +22,7 @@
 #include "MapPrinting.h"
 #include "MapWidget.h"
 #include "PathsDialog.h"
+#include "SheetExport.h"
 #include "ToolIcons.h"
 #include "app/CommandTable.h"
 
@@ -219,6 +220,8 @@ void CMainFrame::commandChosen(const std::string& id) {
   else if (id == "ViewToolbar" || id == "ViewStatusBar") return;  // checkable, see toggled
   else if (id == "HelpTopics" || id == "HelpContext") helpTopics();
   else if (id == "HelpAbout") helpAbout();
+  else if (id == "ResultsExportMap") exportMapSheet(this, app_.context());
+  else if (id == "CablewaysExportProfileSheet") exportProfileSheet(this, app_.context());
   else app_.runCommand(id);
 }
 

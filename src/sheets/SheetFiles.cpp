@@ -139,6 +139,7 @@ void writeProfileSheets(CSkyrigDoc& doc, const PlanSheetData& plan, const SheetT
     sheets.push_back(std::move(data));
   }
   for (const ProfileSheetData& sheet : sheets) {
+    if (folder.empty()) break;
     const auto path = folder / ("L" + std::to_string(sheet.landing) + "-R" + std::to_string(sheet.road) + ".pdf");
     PdfFile pdf = openPdf(path, true, false, output);
     if (!pdf.writer) continue;

@@ -33,7 +33,7 @@ void writeMapSheet(const CSkyrigDoc& doc, const PlanSheetData& plan, const Sheet
                    SheetOutput& output);
 
 // One PDF per road in `folder` ("L{landing}-R{road}.pdf") and all of them in `combined`
-// (skipped when empty). A road that cannot be drawn is named in problems.
+// (either skipped when empty). A road that cannot be drawn is named in problems.
 void writeProfileSheets(CSkyrigDoc& doc, const PlanSheetData& plan, const SheetTitle& title,
                         const std::vector<std::pair<int, int>>& roads,
                         const std::filesystem::path& folder, const std::filesystem::path& combined,

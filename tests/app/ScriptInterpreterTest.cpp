@@ -95,3 +95,30 @@ TEST(ScriptInterpreter, MouseLinesNeedACellOfTheLoadedGrid) {
 
 }  // namespace
 }  // namespace skyrig
+
+namespace skyrig {
+namespace {
+
+TEST(ScriptInterpreter, SheetLinesNameTheSheetAndAFailedSheetIsAMessageNotAnError) {
+  Fixture f;
+  std::vector<std::string> asked;
+  f.interpreter.writeSheet = [&](int landing, int road, const std::string& file, std::string& error) {
+    asked.push_back(std::to_string(landing) + " " + std::to_string(road) + " " + file);
+    error = "cable road 7 of landing 2 has no ground profile";
+    return landing < 0;
+  };
+  EXPECT_TRUE(f.run("sheet map out/plan map.pdf\nsheet profile 2 7 out/L2-R7.pdf\n").ok);
+  EXPECT_EQ(asked, (std::vector<std::string>{"-1 -1 out/plan map.pdf", "2 7 out/L2-R7.pdf"}));
+  ASSERT_EQ(f.ui.messages().size(), 1u);
+  EXPECT_EQ(f.ui.messages()[0],
+            "message exclamation: The sheet out/L2-R7.pdf was not written: cable road 7 of "
+            "landing 2 has no ground profile");
+  for (const char* bad : {"sheet", "sheet map", "sheet profile 2 out.pdf", "sheet legend x.pdf"}) {
+    const ScriptResult result = f.run(bad);
+    EXPECT_FALSE(result.ok) << bad;
+    EXPECT_EQ(result.error, "sheet needs: sheet map FILE, or sheet profile LANDING ROAD FILE") << bad;
+  }
+}
+
+}  // namespace
+}  // namespace skyrig

@@ -156,6 +156,28 @@ bool ScriptInterpreter::runLine(const std::string& rawLine, std::string& error) 
     }
     return true;
   }
+  if (verb == "sheet") {
+    std::istringstream in(rest);
+    std::string kind, file;
+    int landing = -1, road = -1;
+    in >> kind;
+    if (kind == "profile") in >> landing >> road;
+    std::getline(in, file);
+    file = trim(file);
+    if ((kind != "map" && kind != "profile") || file.empty() || !in.eof() ||
+        (kind == "profile" && (landing < 0 || road < 0))) {
+      error = "sheet needs: sheet map FILE, or sheet profile LANDING ROAD FILE";
+      return false;
+    }
+    if (!writeSheet) {
+      error = "this runner cannot write sheets";
+      return false;
+    }
+    std::string reason;
+    if (!writeSheet(kind == "map" ? -1 : landing, road, file, reason))
+      ui_.message("The sheet " + file + " was not written: " + reason, MessageIcon::Exclamation);
+    return true;
+  }
   error = "unknown script line \"" + line + "\"";
   return false;
 }

@@ -7,6 +7,7 @@
 //   press C R | move C R | release C R | click C R | dblclick C R | drag C1 R1 C2 R2
 //   set path dtmPath /data/dem.asc
 //   png map.png
+//   sheet map plan-map.pdf | sheet profile LANDING ROAD L2-R22.pdf
 //   # comment
 #pragma once
 
@@ -31,6 +32,9 @@ class ScriptInterpreter {
 
   // Writes the current map picture; returns false with a reason when it cannot.
   std::function<bool(const std::string& file, std::string& error)> writePicture;
+  // Writes the map sheet (landing < 0) or the profile sheet of a cable road; false with a
+  // reason when it cannot (the script goes on after a message).
+  std::function<bool(int landing, int road, const std::string& file, std::string& error)> writeSheet;
 
   ScriptResult run(std::istream& script);
   // Runs one line; false with `error` set on a script error.
