@@ -63,6 +63,7 @@ void bindParamsCommands(CommandTable& table);
 void bindViewCommands(CommandTable& table);
 void bindCableCommands(CommandTable& table);
 void bindRunsCommands(CommandTable& table);
+void bindPlanExportCommands(CommandTable& table);
 void bindLayersCommands(CommandTable& table);
 
 // Runs a command by id; false when the command is unknown or unavailable.
