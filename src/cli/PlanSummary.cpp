@@ -5,10 +5,10 @@
 #include <set>
 #include <sstream>
 
-#include "app/AppContext.h"
-#include "app/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "gis/SpatialReference.h"
+#include "seams/Paths.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig::cli {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "document/OpenDtm.h"
 #include "document/OpenLayers.h"

@@ -12,15 +12,15 @@
 #include <sstream>
 
 #include "GisTestSupport.h"
-#include "app/AppContext.h"
-#include "app/Clock.h"
+#include "view/AppContext.h"
+#include "seams/Clock.h"
 #include "app/CommandTable.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "gis/SpatialReference.h"
 #include "planexport/PlanExport.h"
 #include "view/CSkyrigView.h"
-#include "view/RecordingCanvas.h"
+#include "seams/RecordingCanvas.h"
 
 namespace skyrig {
 namespace {

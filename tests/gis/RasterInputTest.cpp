@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "GisTestSupport.h"
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/OpenDtm.h"
 #include "document/OpenLayers.h"

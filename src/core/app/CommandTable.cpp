@@ -159,7 +159,6 @@ CommandTable::CommandTable() {
   bindViewCommands(*this);
   bindCableCommands(*this);
   bindRunsCommands(*this);
-  bindPlanExportCommands(*this);
   bindLayersCommands(*this);
 }
 

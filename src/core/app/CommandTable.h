@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 
@@ -63,7 +63,6 @@ void bindParamsCommands(CommandTable& table);
 void bindViewCommands(CommandTable& table);
 void bindCableCommands(CommandTable& table);
 void bindRunsCommands(CommandTable& table);
-void bindPlanExportCommands(CommandTable& table);
 void bindLayersCommands(CommandTable& table);
 
 // Runs a command by id; false when the command is unknown or unavailable.

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <limits>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 #include "gis/RasterSource.h"
 #include "gis/SpatialReference.h"
 

@@ -10,7 +10,7 @@
 #include "document/RasterFile.h"
 #include "document/WholeFile.h"
 #include "gis/SpatialReference.h"
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

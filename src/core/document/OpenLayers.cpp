@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
 #include "document/GisRasterFile.h"
@@ -16,6 +14,8 @@
 #include "document/RasterFile.h"
 #include "document/WholeFile.h"
 #include "gis/SpatialReference.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -1,8 +1,8 @@
 #include "planexport/PlanExport.h"
 
-#include "app/AppContext.h"
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "view/AppContext.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "gis/GisFiles.h"
 #include "planexport/PlanLayers.h"

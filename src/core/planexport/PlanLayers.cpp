@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableReach.h"
 #include "network/NearestCell.h"

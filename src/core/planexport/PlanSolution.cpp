@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/NodeNameParts.h"
 #include "runs/PathFileReader.h"

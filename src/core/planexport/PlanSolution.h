@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "runs/RunWorkArea.h"
+#include "document/RunWorkArea.h"
 
 namespace skyrig {
 
