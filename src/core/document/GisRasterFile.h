@@ -36,6 +36,22 @@ bool isGisRasterFile(const Paths& paths, const std::string& systemPath);
 std::string readGisRasterFile(const Paths& paths, const std::string& systemPath,
                               int maxColumnsRows, GisRasterFile& file);
 
+// Passes each value (in file order) to `check`; "" or "value i (row r, column c) <what check
+// says>" for the first it refuses.
+template <typename T>
+std::string checkGisValues(const GisRasterFile& file, const std::vector<T>& values,
+                           const RasterValueCheck<T>& check) {
+  if (!check) return {};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const std::string problem = check(values[i]);
+    if (problem.empty()) continue;
+    const std::size_t ncols = static_cast<std::size_t>(file.header.ncols);
+    return "value " + std::to_string(i + 1) + " (row " + std::to_string(i / ncols + 1) +
+           ", column " + std::to_string(i % ncols + 1) + ") " + problem;
+  }
+  return {};
+}
+
 // Shows, when the file has several bands, that band 1 was read (information icon).
 void noteBandsRead(Ui& ui, const Paths& paths, const std::string& systemPath,
                    const GisRasterFile& file);
