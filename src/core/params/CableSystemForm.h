@@ -8,13 +8,13 @@
 
 #include "app/FormModel.h"
 #include "params/CableSystemParams.h"
+#include "params/CableSystemTable.h"
 
 namespace skyrig {
 
 struct CSkyrigDoc;
 
 inline constexpr int kCableFieldCount = 23;  // fields 0..22 of a set
-inline constexpr std::size_t kMaxCableSystemName = 20;
 
 using CableSystemSets = std::array<CableSystemParams, kCableSystemCount + 1>;  // slot 0 unused
 
