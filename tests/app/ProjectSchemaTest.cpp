@@ -8,10 +8,10 @@
 #include "app/ProjectSchema.h"
 #include "document/CSkyrigDoc.h"
 #include "params/CableSystemForm.h"
-#include "params/CableSystemTable.h"
+#include "document/CableSystemTable.h"
 #include "params/FieldText.h"
 #include "params/OperationDataForm.h"
-#include "params/RoadCostTable.h"
+#include "document/RoadCostTable.h"
 #include "params/RoadCostsForm.h"
 #include "view/CSkyrigView.h"
 

@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "app/Json.h"
-#include "params/CableSystemTable.h"
+#include "document/CableSystemTable.h"
 #include "params/FieldText.h"
-#include "params/RoadCostTable.h"
-#include "params/SingleValueTable.h"
+#include "document/RoadCostTable.h"
+#include "document/SingleValueTable.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <string>
 
-#include "app/FormModel.h"
-#include "params/CableSystemParams.h"
-#include "params/CableSystemTable.h"
+#include "document/CableSystemParams.h"
+#include "document/CableSystemTable.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

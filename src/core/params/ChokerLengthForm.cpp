@@ -1,6 +1,6 @@
 #include "params/ChokerLengthForm.h"
 
-#include "params/SingleValueTable.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "params/ParameterRange.h"
+#include "document/ParameterRange.h"
 
 namespace skyrig {
 

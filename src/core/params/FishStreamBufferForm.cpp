@@ -1,6 +1,6 @@
 #include "params/FishStreamBufferForm.h"
 
-#include "params/SingleValueTable.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
 

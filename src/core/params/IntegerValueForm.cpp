@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "params/FieldText.h"
-#include "params/SingleValueTable.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Ui.h"
 #include "params/FieldText.h"
-#include "params/SingleValueTable.h"
+#include "document/SingleValueTable.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -1,6 +1,6 @@
 #include "params/OperationDataForm.h"
 
-#include "params/CableSystemTable.h"
+#include "document/CableSystemTable.h"
 #include "params/FieldText.h"
 
 namespace skyrig {

@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "app/FormModel.h"
-#include "params/RoadCostParams.h"
-#include "params/RoadCostTable.h"
+#include "document/RoadCostParams.h"
+#include "document/RoadCostTable.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

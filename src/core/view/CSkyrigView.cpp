@@ -1,7 +1,7 @@
 #include "view/CSkyrigView.h"
 
 #include "document/CSkyrigDoc.h"
-#include "params/SingleValueTable.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
 
