@@ -161,7 +161,7 @@ class TreeBuilder : public nlohmann::json_sax<nlohmann::json> {
     if (parent.kind == JsonValue::Kind::Array)
       parent.items.push_back(std::move(v));
     else
-      parent.members.emplace_back(std::move(pendingKey_), std::move(v));
+      parent.members.push_back({std::move(pendingKey_), std::move(v)});
     return true;
   }
 
