@@ -18,6 +18,8 @@
 #include "Subcommands.h"
 #include "app/CommandTable.h"
 #include "app/ProjectFile.h"
+#include "planexport/PlanExport.h"
+#include "planexport/PlanSolution.h"
 
 namespace skyrig::cli {
 
@@ -35,7 +37,15 @@ class Stopwatch {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-// Runs one command and prints the step with its time; false when the step showed a message
+// Messages shown since `from` that are warnings or errors (not information).
+bool warnedSince(const Session& session, std::size_t from) {
+  const std::vector<std::string> messages = session.ui.messages();
+  for (std::size_t i = from; i < messages.size(); ++i)
+    if (messages[i].rfind("message information:", 0) != 0) return true;
+  return false;
+}
+
+// Runs one command and prints the step with its time; false when the step showed a warning
 // that stops the plan (a layer or landings file that could not be read).
 bool step(Session& session, const char* id, const char* what, bool stopOnMessage) {
   const Command* command = CommandTable::instance().findById(id);
@@ -50,7 +60,7 @@ bool step(Session& session, const char* id, const char* what, bool stopOnMessage
   char line[64];
   std::snprintf(line, sizeof line, "   done in %.1f s", watch.seconds());
   std::cout << line << std::endl;
-  return !(stopOnMessage && session.ui.messages().size() > messagesBefore);
+  return !(stopOnMessage && warnedSince(session, messagesBefore));
 }
 
 // Every file the plan writes, as system paths, in the order they are listed.
@@ -81,16 +91,19 @@ class Outputs {
     if (isPicture(file) && !canWritePictures()) return;
     std::error_code ec;
     const auto time = std::filesystem::last_write_time(file, ec);
-    files_.push_back({file, ec ? std::nullopt : std::optional(time)});
+    files_.push_back({file, ec ? std::nullopt : std::optional(time), false});
   }
+  // A file this run is known to have written.
+  void wrote(const std::string& file) { files_.push_back({file, std::nullopt, true}); }
 
   // Lists the files, marking those this run did not write; true when it wrote them all.
   bool report(std::ostream& out) const {
     bool all = true;
-    for (const auto& [file, before] : files_) {
+    for (const Entry& entry : files_) {
+      const std::string& file = entry.file;
       std::error_code ec;
       const auto now = std::filesystem::last_write_time(file, ec);
-      const bool written = !ec && (!before || *before != now);
+      const bool written = entry.written || (!ec && (!entry.before || *entry.before != now));
       all = all && written;
       out << "  " << file << (written ? "" : "  (not written)") << "\n";
     }
@@ -98,9 +111,30 @@ class Outputs {
   }
 
  private:
+  struct Entry {
+    std::string file;
+    std::optional<std::filesystem::file_time_type> before;
+    bool written;
+  };
   const Paths& paths_;
-  std::vector<std::pair<std::string, std::optional<std::filesystem::file_time_type>>> files_;
+  std::vector<Entry> files_;
 };
+
+// The plan's GeoPackage, GeoTIFF and GPX files under `name` in the output folder.
+void writeGisFiles(Session& session, const std::string& name, const PlanSolution& solution,
+                   Outputs& outputs) {
+  std::cout << "== GIS files of the plan as " << name << ".*" << std::endl;
+  Stopwatch watch;
+  const PlanExportReport report = exportPlan(session.app, name, solution);
+  std::string text = describePlanExport(report);
+  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 4))
+    text.replace(at, 1, "\n   ");
+  std::cout << "   " << text << std::endl;
+  char line[64];
+  std::snprintf(line, sizeof line, "   done in %.1f s", watch.seconds());
+  std::cout << line << std::endl;
+  for (const std::string& file : report.written) outputs.wrote(file);
+}
 
 void writeMap(Session& session, const std::string& systemPath) {
   std::string error;
@@ -168,10 +202,12 @@ int runPlan(const std::filesystem::path& projectDir) {
     step(session, "NetworkOptimizing", "separate optimization run", false);
     writeMap(session, kSeparateRunFiles[0]);
     step(session, "ResultsRoadReports", "road mileage report", false);
+    writeGisFiles(session, "plan", separateRunSolution(session.app), outputs);
   }
   if (settings.runAllAtOnce) {
     step(session, "NetworkOptimizingAllAtOnce", "all-at-once optimization run", false);
     writeMap(session, kAllAtOnceFiles[0]);
+    writeGisFiles(session, "plan-allatonce", allAtOnceSolution(session.app), outputs);
   }
 
   if (settings.runSeparate) std::cout << formatPlanSummary(gatherPlanFigures(session.app));
