@@ -14,6 +14,9 @@ struct SolverTables;
 class SaleTable;
 class Ui;
 
+// A sale volume as the path file stores it ("%f") and its readers get it back.
+float pathFileVolume(float volume);
+
 // Writes the path file from the current paths of every sale and the current totals. A file
 // that cannot be created gives one message per Solve (`reported` remembers it).
 void writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
