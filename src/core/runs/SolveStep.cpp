@@ -14,11 +14,11 @@ std::optional<Solution> solveNetwork(AppContext& app, RunProgress& progress,
   SolverTables& solver = app.doc.solver;
   solver.pathFileName = std::string(pathFile);
   solver.iterationLogName = std::string(iterationLog);
-  removeStaleFile(app.paths, pathFile);
+  // The path file of the last good solve stays until this solve has written its own.
   std::optional<Solution> solution = solve(app.doc, progress, app.paths, app.random);
   if (solution && progress.cancelled()) appendCancelledNote(app.paths, iterationLog);
   // A path file the solver could not write it has reported already.
-  if (!solution || FileHandle(app.paths.openForReading(pathFile)) == nullptr) return std::nullopt;
+  if (!solution || solver.pathFileWritten == 0) return std::nullopt;
   return solution;
 }
 

@@ -1,5 +1,5 @@
-// One solve of a planning run: names the solver's files, clears the stale path file, solves,
-// and leaves the cancel note in the iteration log of a solve cut short.
+// One solve of a planning run: names the solver's files, solves, and leaves the cancel note in
+// the iteration log of a solve cut short.
 #pragma once
 
 #include <optional>
@@ -14,8 +14,7 @@ class RunProgress;
 
 // The solver's solution; nothing when Solve returned without solving or could not write the
 // path file (the solver's messages were shown): the run stops then, as the file is one of its
-// outputs. The path file is removed before the solve so that a path file that cannot be
-// written is never replaced by an earlier run's.
+// outputs. A path file is replaced only once the solver has written it whole.
 std::optional<Solution> solveNetwork(AppContext& app, RunProgress& progress,
                                      std::string_view pathFile, std::string_view iterationLog);
 
