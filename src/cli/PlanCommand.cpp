@@ -1,13 +1,20 @@
 // skyrig-cli plan [--quiet|--verbose] PROJECT_DIR: plans a project folder end to end: the five
 // layers and the landings file, cable road generation and batch analysis, timber exits, the
 // separate run (and the all-at-once run when the project file asks for it), the reports, the
-// results file, the map sheet, profile sheets and plan report, then the summary table.
+// results file, the GIS files, the map sheet, profile sheets and plan report, then the summary. Exit 1 when a layer cannot be read or an output of
+// the plan was not written by this run (a solve failed, a file could not be created).
+#include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
 
 #include "ConsoleOutput.h"
+#include "ExitCodes.h"
 #include "PlanSheets.h"
 #include "PlanSummary.h"
 #include "PngOutput.h"
@@ -16,6 +23,9 @@
 #include "Subcommands.h"
 #include "app/CommandTable.h"
 #include "app/ProjectFile.h"
+#include "gis/SpatialReference.h"
+#include "planexport/PlanExport.h"
+#include "planexport/PlanSolution.h"
 #include "runs/PlanSheetData.h"
 
 namespace skyrig::cli {
@@ -34,7 +44,15 @@ class Stopwatch {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-// Runs one command as a step of the plan; false when the step showed a message that stops the
+// Messages shown since `from` that are warnings or errors (not information).
+bool warnedSince(const Session& session, std::size_t from) {
+  const std::vector<std::string> messages = session.ui.messages();
+  for (std::size_t i = from; i < messages.size(); ++i)
+    if (messages[i].rfind("message information:", 0) != 0) return true;
+  return false;
+}
+
+// Runs one command as a step of the plan; false when the step showed a warning that stops the
 // plan (a layer or landings file that could not be read).
 bool step(Session& session, ConsoleOutput& console, const char* id, const char* what,
           bool stopOnMessage) {
@@ -48,50 +66,104 @@ bool step(Session& session, ConsoleOutput& console, const char* id, const char* 
     return false;
   }
   console.endStep();
-  return !(stopOnMessage && session.ui.messages().size() > messagesBefore);
+  return !(stopOnMessage && warnedSince(session, messagesBefore));
 }
 
-bool writeMap(Session& session, ConsoleOutput& console, const std::string& systemPath,
-              std::vector<std::string>& outputs) {
-  const std::string file = session.paths.resolve(systemPath).string();
+// Every file the plan writes, as system paths, in the order they are listed.
+constexpr const char* kCableRoadFiles[] = {"e:/thesis/output/Cableroaddata.dat",
+                                           "E:\\thesis\\output\\CableAnalTime.txt"};
+constexpr const char* kSeparateRunFiles[] = {
+    "E:\\thesis\\output\\T&Results.txt",
+    "E:\\thesis\\output\\T&ResultsSepFinal.txt", "e:/thesis/output/ResultFile.dat",
+    "E:\\thesis\\output\\cablereport.txt",       "E:\\thesis\\output\\roadreport.txt",
+    "E:\\thesis\\output\\RoadMileage.txt",       "e:\\thesis\\output\\bestcablepath.txt",
+    "e:\\thesis\\output\\bestroadpath.txt"};
+constexpr const char* kAllAtOnceFiles[] = {"E:/thesis/output/plan-allatonce.png",
+                                           "E:\\thesis\\output\\T&ResultsAllAtOnce.txt",
+                                           "e:\\thesis\\output\\allpath.txt"};
+
+bool isPicture(const std::string& file) {
+  return file.size() > 4 && file.compare(file.size() - 4, 4, ".png") == 0;
+}
+
+// The output files of the plan with their times before it ran, to tell what this run wrote.
+class Outputs {
+ public:
+  explicit Outputs(const Paths& paths) : paths_(paths) {}
+
+  void add(const char* systemPath) {
+    const std::string file = paths_.resolve(systemPath).string();
+    if (isPicture(file) && !canWritePictures()) return;
+    std::error_code ec;
+    const auto time = std::filesystem::last_write_time(file, ec);
+    files_.push_back({file, ec ? std::nullopt : std::optional(time), false});
+  }
+  // A file this run is known to have written.
+  void wrote(const std::string& file) { files_.push_back({file, std::nullopt, true}); }
+
+  // Lists the files, marking those this run did not write (the profile sheets as one line);
+  // true when it wrote them all.
+  bool report(std::ostream& out) const {
+    bool all = true;
+    int profileSheets = 0;
+    for (const Entry& entry : files_) {
+      const std::string& file = entry.file;
+      std::error_code ec;
+      const auto now = std::filesystem::last_write_time(file, ec);
+      const bool written = entry.written || (!ec && (!entry.before || *entry.before != now));
+      all = all && written;
+      const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+      if (folder.filename() == "profiles") {
+        if (profileSheets++ == 0) out << "  " << (folder / "L*-R*.pdf").string() << "\n";
+        continue;
+      }
+      out << "  " << file << (written ? "" : "  (not written)") << "\n";
+    }
+    if (profileSheets > 0)
+      out << "  (" << profileSheets << " profile sheets, one per cable road used)\n";
+    return all;
+  }
+
+ private:
+  struct Entry {
+    std::string file;
+    std::optional<std::filesystem::file_time_type> before;
+    bool written;
+  };
+  const Paths& paths_;
+  std::vector<Entry> files_;
+};
+
+// The plan's GeoPackage, GeoTIFF and GPX files under `name` in the output folder.
+void writeGisFiles(Session& session, ConsoleOutput& console, const std::string& name,
+                   const PlanSolution& solution, Outputs& outputs) {
+  console.beginStep("GIS files of the plan as " + name + ".*");
+  const PlanExportReport report = exportPlan(session.app, name, solution);
+  console.endStep();
+  console.line("  " + describePlanExport(report));
+  for (const std::string& file : report.written) outputs.wrote(file);
+}
+
+void writeMap(Session& session, ConsoleOutput& console, const std::string& systemPath) {
   std::string error;
-  if (!writePng(*session.canvas, file, error)) {
+  if (!writePng(*session.canvas, session.paths.resolve(systemPath).string(), error))
     console.message("(no map picture: " + error + ")");
-    return false;
-  }
-  outputs.push_back(file);
-  return true;
 }
 
-}  // namespace
-
-int runPlanCommand(int argc, char** argv) {
-  Verbosity verbosity = Verbosity::Normal;
-  std::vector<std::string> positional;
-  for (int i = 2; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--quiet" || arg == "-q")
-      verbosity = Verbosity::Quiet;
-    else if (arg == "--verbose" || arg == "-v")
-      verbosity = Verbosity::Verbose;
-    else
-      positional.push_back(arg);
-  }
-  if (positional.size() != 1 || positional[0].rfind("-", 0) == 0) {
-    std::fprintf(stderr, "usage: skyrig-cli plan [--quiet|--verbose] PROJECT_DIR\n");
-    return 2;
-  }
-  const std::filesystem::path projectDir = std::filesystem::absolute(positional[0]);
-  std::error_code ec;
-  if (!std::filesystem::is_directory(projectDir, ec)) {
-    std::fprintf(stderr, "skyrig-cli plan: %s is not a folder\n", projectDir.string().c_str());
-    return 2;
-  }
+int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
   ProjectSettings settings;
   std::string error;
   if (!readProjectFile(projectDir, settings, error)) {
     std::fprintf(stderr, "skyrig-cli plan: %s\n", error.c_str());
-    return 2;
+    return kExitBadCommand;
+  }
+  if (!settings.crs.empty()) {
+    std::string wkt;
+    const std::string problem = gis::crsFromDefinition(settings.crs, wkt);
+    if (!problem.empty()) {
+      std::fprintf(stderr, "skyrig-cli plan: crs: %s\n", problem.c_str());
+      return kExitBadCommand;
+    }
   }
 
   routeQtMessages(verbosity == Verbosity::Verbose);
@@ -119,47 +191,45 @@ int runPlanCommand(int argc, char** argv) {
                            Load{"BoundaryByFile", "harvest unit"}, Load{"LandingsOpen", "landings"}}) {
     if (!step(session, console, load.id, load.what, true)) {
       std::fprintf(stderr, "skyrig-cli plan: stopped: the %s could not be read\n", load.what);
-      return 1;
+      return kExitStopped;
     }
   }
   CSkyrigDoc& doc = *session.doc;
   if (doc.ncols < 1 || doc.landingCount < 1) {
     std::fprintf(stderr, "skyrig-cli plan: stopped: the project needs a terrain model and landings\n");
-    return 1;
+    return kExitStopped;
   }
   for (const CellPoint& exit : settings.timberExits) {
     if (!isInsideGrid(doc, exit.col, exit.row)) {
       std::fprintf(stderr, "skyrig-cli plan: timber exit C%dR%d lies outside the %d x %d grid\n",
                    exit.col, exit.row, doc.ncols, doc.nrows);
-      return 2;
+      return kExitBadCommand;
     }
     ++doc.timberExitCount;
     doc.timberExits[static_cast<std::size_t>(doc.timberExitCount)] = {exit.row, exit.col};
   }
 
-  std::vector<std::string> outputs;
+  Outputs outputs(session.paths);
+  for (const char* file : kCableRoadFiles) outputs.add(file);
+  if (settings.runSeparate)
+    for (const char* file : kSeparateRunFiles) outputs.add(file);
+  if (settings.runAllAtOnce)
+    for (const char* file : kAllAtOnceFiles) outputs.add(file);
+
   step(session, console, "LayersShowDem", "terrain map", false);
   step(session, console, "CablewaysGenerate", "cable road generation", false);
   step(session, console, "AnalysesCableways", "cable road analysis", false);
   step(session, console, "CablewaysSaveFile", "cable road file", false);
-  outputs.push_back(session.paths.resolve("e:/thesis/output/Cableroaddata.dat").string());
-  outputs.push_back(session.paths.resolve("E:\\thesis\\output\\CableAnalTime.txt").string());
 
   if (settings.runSeparate) {
     step(session, console, "NetworkOptimizing", "separate optimization run", false);
     step(session, console, "ResultsRoadReports", "road mileage report", false);
-    for (const char* file :
-         {"E:\\thesis\\output\\T&Results.txt", "E:\\thesis\\output\\T&ResultsSepFinal.txt",
-          "e:/thesis/output/ResultFile.dat", "E:\\thesis\\output\\cablereport.txt",
-          "E:\\thesis\\output\\roadreport.txt", "E:\\thesis\\output\\RoadMileage.txt",
-          "e:\\thesis\\output\\bestcablepath.txt", "e:\\thesis\\output\\bestroadpath.txt"})
-      outputs.push_back(session.paths.resolve(file).string());
+    writeGisFiles(session, console, "plan", separateRunSolution(session.app), outputs);
   }
   if (settings.runAllAtOnce) {
     step(session, console, "NetworkOptimizingAllAtOnce", "all-at-once optimization run", false);
-    writeMap(session, console, "E:/thesis/output/plan-allatonce.png", outputs);
-    for (const char* file : {"E:\\thesis\\output\\T&ResultsAllAtOnce.txt", "e:\\thesis\\output\\allpath.txt"})
-      outputs.push_back(session.paths.resolve(file).string());
+    writeMap(session, console, kAllAtOnceFiles[0]);
+    writeGisFiles(session, console, "plan-allatonce", allAtOnceSolution(session.app), outputs);
   }
 
   console.beginStep("map sheet, profile sheets and plan report");
@@ -167,7 +237,7 @@ int runPlanCommand(int argc, char** argv) {
   const SheetsWritten sheets = writePlanSheets(session.app, project, sheetDate());
   console.endStep();
   for (const std::string& problem : sheets.problems) console.message("sheets: " + problem);
-  outputs.insert(outputs.end(), sheets.files.begin(), sheets.files.end());
+  for (const std::string& file : sheets.files) outputs.wrote(file);
 
   PlanFigures figures = gatherPlanFigures(session.app);
   const PlanSheetData plan = gatherPlanSheetData(*session.doc, session.view->runs, session.paths);
@@ -181,30 +251,47 @@ int runPlanCommand(int argc, char** argv) {
     std::ofstream out(csv);
     out << planCsvHeader() << '\n' << planCsvLine(project, figures, plan, total.seconds()) << '\n';
     if (out)
-      outputs.push_back(csv.string());
+      outputs.wrote(csv.string());
     else
       console.message("the summary line " + csv.string() + " cannot be written");
   }
-  if (verbosity == Verbosity::Quiet) return 0;
+  if (verbosity == Verbosity::Quiet) {
+    std::ostringstream ignored;
+    return outputs.report(ignored) ? kExitSuccess : kExitStopped;
+  }
   if (settings.runSeparate) std::cout << formatPlanSummary(figures);
   std::cout << formatRunComparison(plan);
   char line[128];
   std::snprintf(line, sizeof line, "%-34s %.1f s\n", "Run time", total.seconds());
   std::cout << line << "\nOutput files\n";
-  int profileSheets = 0;
-  for (const std::string& file : outputs) {
-    // The profile sheets are one line for all.
-    if (std::filesystem::path(file).parent_path().filename() == "profiles") {
-      if (profileSheets++ == 0)
-        std::cout << "  " << (std::filesystem::path(file).parent_path() / "L*-R*.pdf").string() << "\n";
-      continue;
-    }
-    const bool present = std::filesystem::exists(file, ec);
-    std::cout << "  " << file << (present ? "" : "  (not written)") << "\n";
+  if (!outputs.report(std::cout)) {
+    std::cout << std::flush;
+    std::fputs("skyrig-cli plan: stopped: some output files were not written\n", stderr);
+    return kExitStopped;
   }
-  if (profileSheets > 0)
-    std::cout << "  (" << profileSheets << " profile sheets, one per cable road used)\n";
-  return 0;
+  return kExitSuccess;
 }
+
+const bool registered = registerSubcommand(
+    {40, "plan", "Plan a project folder end to end (reads PROJECT_DIR/skyrig.json)",
+     [](CLI::App& command) -> SubcommandAction {
+       auto projectDir = std::make_shared<std::string>();
+       auto quiet = std::make_shared<bool>(false);
+       auto verbose = std::make_shared<bool>(false);
+       command.add_option("PROJECT_DIR", *projectDir, "The project folder")
+           ->required()
+           ->check(CLI::ExistingDirectory);
+       CLI::Option* quietFlag =
+           command.add_flag("-q,--quiet", *quiet, "Print only messages, errors and nothing else");
+       command.add_flag("-v,--verbose", *verbose, "Print every progress report as a line")
+           ->excludes(quietFlag);
+       return [projectDir, quiet, verbose] {
+         const Verbosity verbosity =
+             *quiet ? Verbosity::Quiet : *verbose ? Verbosity::Verbose : Verbosity::Normal;
+         return runPlan(std::filesystem::absolute(*projectDir), verbosity);
+       };
+     }});
+
+}  // namespace
 
 }  // namespace skyrig::cli

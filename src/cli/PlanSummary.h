@@ -39,6 +39,8 @@ struct PlanFigures {
     double volume = 0;
   };
   std::vector<UnservedReason> unservedReasons;
+  std::string coordinateSystem;  // the DTM's, named; "" when it has none
+  std::string coordinateSystemOrigin;
 };
 
 PlanFigures gatherPlanFigures(const AppContext& app);

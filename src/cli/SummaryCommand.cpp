@@ -1,9 +1,14 @@
 // skyrig-cli summary [--root DIR]: loads the five layers and the landings file from their
-// default paths and prints the project summary. skyrig-cli summary --csv PROJECT_DIR...: the
-// one-line summaries that `plan` left in each project folder, as one CSV table.
+// default paths and prints the project summary (exit 1 when one of them could not be read).
+// skyrig-cli summary --csv PROJECT_DIR...: the one-line summaries that `plan` left in each
+// project folder, as one CSV table.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
+#include <memory>
+#include <vector>
 
+#include "ExitCodes.h"
 #include "PlanSheets.h"
 #include "Session.h"
 #include "Subcommands.h"
@@ -12,30 +17,35 @@
 
 namespace skyrig::cli {
 
-int runSummaryCommand(int argc, char** argv) {
-  if (argc >= 3 && std::string(argv[2]) == "--csv") {
-    if (argc < 4) {
-      std::fprintf(stderr, "usage: skyrig-cli summary --csv PROJECT_DIR...\n");
-      return 2;
-    }
-    return printSummaryCsv(std::vector<std::string>(argv + 3, argv + argc));
-  }
-  const CommonOptions options = parseCommonOptions(argc, argv, 2);
-  if (!options.error.empty() || !options.positional.empty()) {
-    std::fprintf(stderr, "usage: skyrig-cli summary [--root DIR]\n");
-    return 2;
-  }
-  Session session(options.root);
+namespace {
+
+int runSummary(const std::string& root) {
+  Session session(root);
   session.ui.echo = [](const std::string& line) { std::cout << line << '\n'; };
   for (const char* id : {"FileOpenDtm", "FileOpenVolume", "FileOpenStreams", "FileOpenRoads",
                          "BoundaryByFile", "LandingsOpen"}) {
     if (!runCommand(id, session.app)) {
       std::fprintf(stderr, "skyrig-cli: command %s is not available in this build\n", id);
-      return 1;
+      return kExitStopped;
     }
   }
   std::cout << projectSummary(session.app.doc);
-  return 0;
+  // A layer or the landings refused: the summary shows what was read, the exit code says so.
+  return reportedTrouble(session.ui) ? kExitStopped : kExitSuccess;
 }
+
+const bool registered = registerSubcommand(
+    {20, "summary", "Load the layers and landings, print a summary",
+     [](CLI::App& command) -> SubcommandAction {
+       auto root = std::make_shared<std::string>(".");
+       auto csv = std::make_shared<std::vector<std::string>>();
+       addRootOption(command, *root);
+       command.add_option("--csv", *csv,
+                          "Collect the one-line summaries of planned project folders as CSV")
+           ->expected(1, -1);
+       return [root, csv] { return csv->empty() ? runSummary(*root) : printSummaryCsv(*csv); };
+     }});
+
+}  // namespace
 
 }  // namespace skyrig::cli

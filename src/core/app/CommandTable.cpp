@@ -73,6 +73,7 @@ constexpr Entry kCommands[] = {
     {"ResultsSaveFile", "Results>File Manager", "Save File", "", K::Operation},
     {"ResultsRoadReports", "Results", "Road reports", "", K::Operation},
     {"ResultsExportMap", "Results", "Export Map...", "", K::Framework},
+    {"ResultsExportPlan", "Results", "Export Plan...", "", K::Operation},
     {"ZoomIn", "Zoom", "In", "", K::Operation},
     {"ZoomOut", "Zoom", "Out", "", K::Operation},
     {"LayersShowDem", "Layers>DEM", "Show DEM", "", K::Operation},
