@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <iostream>
 
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 #include "PngOutput.h"
 #include "Session.h"
 #include "Subcommands.h"
 #include "app/CommandTable.h"
 #include "app/ProjectFile.h"
+#include "app/PlanJob.h"
+#include "app/ProjectLoading.h"
 
 namespace skyrig::cli {
 
@@ -83,19 +85,13 @@ int runPlanCommand(int argc, char** argv) {
   Session session(settings.workspaceRoot.string());
   session.ui.echo = [](const std::string& line) { std::cout << "   " << line << std::endl; };
   session.ui.recordProgress = true;
-  applyProjectSettings(settings, *session.doc, *session.view);
+  startProject(session.app, settings);
   std::cout << "Skyrig plan of " << projectDir.string() << "\n   workspace root "
             << settings.workspaceRoot.string() << std::endl;
 
-  struct Load {
-    const char* id;
-    const char* what;
-  };
-  for (const Load& load : {Load{"FileOpenDtm", "terrain model"}, Load{"FileOpenVolume", "timber volume"},
-                           Load{"FileOpenStreams", "streams"}, Load{"FileOpenRoads", "existing roads"},
-                           Load{"BoundaryByFile", "harvest unit"}, Load{"LandingsOpen", "landings"}}) {
-    if (!step(session, load.id, load.what, true)) {
-      std::fprintf(stderr, "skyrig-cli plan: stopped: the %s could not be read\n", load.what);
+  for (const ProjectInput& input : projectInputs()) {
+    if (!step(session, input.commandId, input.what, true)) {
+      std::fprintf(stderr, "skyrig-cli plan: stopped: the %s could not be read\n", input.what);
       return 1;
     }
   }
@@ -104,41 +100,16 @@ int runPlanCommand(int argc, char** argv) {
     std::fprintf(stderr, "skyrig-cli plan: stopped: the project needs a terrain model and landings\n");
     return 1;
   }
-  for (const CellPoint& exit : settings.timberExits) {
-    if (!isInsideGrid(doc, exit.col, exit.row)) {
-      std::fprintf(stderr, "skyrig-cli plan: timber exit C%dR%d lies outside the %d x %d grid\n",
-                   exit.col, exit.row, doc.ncols, doc.nrows);
-      return 2;
-    }
-    ++doc.timberExitCount;
-    doc.timberExits[static_cast<std::size_t>(doc.timberExitCount)] = {exit.row, exit.col};
+  if (!placeTimberExits(session.app, settings, error)) {
+    std::fprintf(stderr, "skyrig-cli plan: %s\n", error.c_str());
+    return 2;
   }
 
   std::vector<std::string> outputs;
-  step(session, "LayersShowDem", "terrain map", false);
-  step(session, "CablewaysGenerate", "cable road generation", false);
-  step(session, "AnalysesCableways", "cable road analysis", false);
-  writeMap(session, "E:/thesis/output/plan-cableroads.png", outputs);
-  step(session, "CablewaysSaveFile", "cable road file", false);
-  outputs.push_back(session.paths.resolve("e:/thesis/output/Cableroaddata.dat").string());
-  outputs.push_back(session.paths.resolve("E:\\thesis\\output\\CableAnalTime.txt").string());
-
-  if (settings.runSeparate) {
-    step(session, "NetworkOptimizing", "separate optimization run", false);
-    writeMap(session, "E:/thesis/output/plan-map.png", outputs);
-    step(session, "ResultsRoadReports", "road mileage report", false);
-    for (const char* file :
-         {"E:\\thesis\\output\\T&Results.txt", "E:\\thesis\\output\\T&ResultsSepFinal.txt",
-          "e:/thesis/output/ResultFile.dat", "E:\\thesis\\output\\cablereport.txt",
-          "E:\\thesis\\output\\roadreport.txt", "E:\\thesis\\output\\RoadMileage.txt",
-          "e:\\thesis\\output\\bestcablepath.txt", "e:\\thesis\\output\\bestroadpath.txt"})
-      outputs.push_back(session.paths.resolve(file).string());
-  }
-  if (settings.runAllAtOnce) {
-    step(session, "NetworkOptimizingAllAtOnce", "all-at-once optimization run", false);
-    writeMap(session, "E:/thesis/output/plan-allatonce.png", outputs);
-    for (const char* file : {"E:\\thesis\\output\\T&ResultsAllAtOnce.txt", "e:\\thesis\\output\\allpath.txt"})
-      outputs.push_back(session.paths.resolve(file).string());
+  for (const PlanStep& planStep : planSteps(settings.runSeparate, settings.runAllAtOnce)) {
+    step(session, planStep.commandId, planStep.what, false);
+    if (*planStep.mapPicture != '\0') writeMap(session, planStep.mapPicture, outputs);
+    for (const char* file : planStep.files) outputs.push_back(session.paths.resolve(file).string());
   }
 
   if (settings.runSeparate) std::cout << formatPlanSummary(gatherPlanFigures(session.app));

@@ -35,6 +35,7 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
       context_{*doc_, *view_, ui_, canvas_, paths_, clock_, random_} {
   QSettings settings = programSettings();
   recentFiles_.load(settings);
+  recentProjects_.load(settings);
   QString root = options_.root;
   if (root.isEmpty()) root = settings.value(kWorkspaceRootKey).toString();
   if (root.isEmpty()) root = QDir::currentPath();
@@ -46,13 +47,23 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
   frame_ = std::make_unique<CMainFrame>(*this);
   ui_.onStatus = [this](const QString& text) { frame_->showStatus(text); };
   ui_.onRepaint = [this] { frame_->mapChanged(); };
+  ask = [this](const QString& text, QMessageBox::StandardButtons buttons) {
+    return QMessageBox::question(ui_.dialogParent(), kApplicationTitle, text, buttons);
+  };
 }
 
 CSkyrigApp::~CSkyrigApp() = default;
 
 void CSkyrigApp::start() {
+  const bool isFolder = !options_.file.isEmpty() && QFileInfo(options_.file).isDir();
+  if (isFolder) {
+    newDocument();
+    frame_->showMaximized();
+    openProject(options_.file);
+    return;
+  }
   if (options_.file.isEmpty() || !openDocument(options_.file)) newDocument();
-  frame_->show();
+  frame_->showMaximized();
 }
 
 template <typename Action>
@@ -72,6 +83,10 @@ bool CSkyrigApp::asUserAction(Action&& action) {
   return true;
 }
 
+bool CSkyrigApp::userAction(const std::function<void()>& action) {
+  return asUserAction(action);
+}
+
 bool CSkyrigApp::runCommand(std::string_view id) {
   const Command* command = CommandTable::instance().findById(id);
   if (command == nullptr || !command->operation) return false;
@@ -85,6 +100,10 @@ void CSkyrigApp::mouse(MouseAction action, int logicalX, int logicalY) {
 void CSkyrigApp::newDocument() {
   if (!runCommand("FileNew")) return;
   canvas_.clear();
+  projectFolder_.clear();
+  projectText_.clear();
+  savedFingerprint_.clear();
+  planSummary_.clear();
   documentChanged(QString());
 }
 
@@ -101,6 +120,10 @@ bool CSkyrigApp::openDocument(const QString& file) {
   }
   if (!runCommand("FileOpen")) return false;
   canvas_.clear();
+  projectFolder_.clear();
+  projectText_.clear();
+  savedFingerprint_.clear();
+  planSummary_.clear();
   documentChanged(info.absoluteFilePath());
   return true;
 }
@@ -132,6 +155,7 @@ void CSkyrigApp::documentChanged(const QString& path) {
 void CSkyrigApp::saveRecentFiles() {
   QSettings settings = programSettings();
   recentFiles_.save(settings);
+  recentProjects_.save(settings);
   frame_->recentFilesChanged();
 }
 

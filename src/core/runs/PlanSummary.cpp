@@ -1,4 +1,4 @@
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 
 #include <cstdio>
 #include <fstream>
@@ -10,7 +10,7 @@
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
-namespace skyrig::cli {
+namespace skyrig {
 
 namespace {
 
@@ -181,4 +181,4 @@ std::string formatPlanSummary(const PlanFigures& f) {
   return out.str();
 }
 
-}  // namespace skyrig::cli
+}  // namespace skyrig
