@@ -181,8 +181,11 @@ class ProjectTest : public QObject {
     QVERIFY(app.openProject(sample->path()));
     const QByteArray before = readAll(sample->filePath(QStringLiteral("skyrig.json")));
     app.doc().cableSystems[1].towerHeight = 20.0f;
-    // A folder in the way of the temporary file stops the save, as a read-only folder would.
-    QVERIFY(QDir(sample->path()).mkdir(QStringLiteral("skyrig.json.saving")));
+    // A folder in place of the landings file stops the save when the files replace the old
+    // ones, as a read-only folder would.
+    const QString landings = sample->filePath(QStringLiteral("output/planningarea1/input/Landings.dat"));
+    QVERIFY(QFile::remove(landings));
+    QVERIFY(QDir().mkpath(landings + QStringLiteral("/in-the-way")));
     QVERIFY(!app.saveProject());
     QCOMPARE(recorder.messages.size(), 1);
     QVERIFY(recorder.messages[0].contains(QStringLiteral("not saved")));

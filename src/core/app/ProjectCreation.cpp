@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <map>
+
+#include "seams/OutputFile.h"
 
 namespace skyrig {
 
@@ -105,20 +108,10 @@ bool createProjectFile(const std::filesystem::path& projectDir, std::string& err
   }
   text += first ? "},\n" : "\n  },\n";
   text += "  \"runs\": { \"separate\": true, \"allAtOnce\": false }\n}\n";
-  const std::filesystem::path temporary = projectDir / "skyrig.json.new";
-  {
-    std::ofstream out(temporary, std::ios::binary);
-    out << text;
-    if (!out.flush()) {
-      error = "cannot write " + temporary.string();
-      std::filesystem::remove(temporary, ec);
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, file, ec);
-  if (ec) {
-    error = "cannot write " + file.string() + ": " + ec.message();
-    std::filesystem::remove(temporary, ec);
+  OutputFile out(file);
+  if (out) std::fwrite(text.data(), 1, text.size(), out.get());
+  if (!out || !out.commit()) {
+    error = "cannot write " + file.string() + ": " + out.error();
     return false;
   }
   return true;

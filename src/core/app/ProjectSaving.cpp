@@ -2,13 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "document/CSkyrigDoc.h"
 #include "document/LandingsFile.h"
 #include "document/CableSystemParams.h"
 #include "document/RoadCostParams.h"
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
@@ -217,45 +217,23 @@ std::filesystem::path projectLandingsFile(const AppContext& app) {
 
 namespace {
 
-// Writes `text` to a temporary file beside `file`; false with the reason (nothing left behind).
-bool writeTemporary(const std::filesystem::path& file, const std::string& text,
-                    std::filesystem::path& temporary, std::string& error) {
-  std::error_code ec;
-  std::filesystem::create_directories(file.parent_path(), ec);
-  temporary = file.string() + ".saving";
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    error = "cannot write in the folder " + file.parent_path().string();
+// Opens the file's temporary and writes the text; false with the reason (nothing left behind).
+bool writeWhole(OutputFile& file, const std::string& text, std::string& error) {
+  if (!file) {
+    error = "cannot write " + file.target().string() + ": " + file.error();
     return false;
   }
-  out << text;
-  out.flush();
-  if (!out) {
-    out.close();
-    std::filesystem::remove(temporary, ec);
-    error = "cannot write " + temporary.string() + " completely";
-    return false;
-  }
+  std::fwrite(text.data(), 1, text.size(), file.get());
   return true;
 }
 
-bool commitTemporary(const std::filesystem::path& temporary, const std::filesystem::path& file,
-                     std::string& error) {
-  std::error_code ec;
-  std::filesystem::rename(temporary, file, ec);
-  if (!ec) return true;
-  error = "cannot replace " + file.string() + ": " + ec.message();
-  std::filesystem::remove(temporary, ec);
+bool commit(OutputFile& file, std::string& error) {
+  if (file.commit()) return true;
+  error = "cannot write " + file.target().string() + ": " + file.error();
   return false;
 }
 
 }  // namespace
-
-bool replaceFileAtomically(const std::filesystem::path& file, const std::string& text,
-                           std::string& error) {
-  std::filesystem::path temporary;
-  return writeTemporary(file, text, temporary, error) && commitTemporary(temporary, file, error);
-}
 
 bool saveProject(const AppContext& app, const std::filesystem::path& projectDir,
                  const std::string& previousText, SavedProject& saved, std::string& error) {
@@ -268,12 +246,12 @@ bool saveProject(const AppContext& app, const std::filesystem::path& projectDir,
   const bool writeLandings = app.doc.landingCount > 0 || std::filesystem::exists(landings, ec);
 
   // Both files are written whole before either replaces its old version.
-  std::filesystem::path projectTemporary, landingsTemporary;
-  if (!writeTemporary(saved.projectFile, text, projectTemporary, error)) return false;
-  if (writeLandings &&
-      !writeTemporary(landings, landingsText(app.doc), landingsTemporary, error)) {
-    std::filesystem::remove(projectTemporary, ec);
-    return false;
+  OutputFile projectFile(saved.projectFile);
+  if (!writeWhole(projectFile, text, error)) return false;
+  OutputFile landingsFile;
+  if (writeLandings) {
+    landingsFile = OutputFile(landings);
+    if (!writeWhole(landingsFile, landingsText(app.doc), error)) return false;
   }
   if (std::filesystem::exists(saved.projectFile, ec)) {
     saved.backup = projectDir / "skyrig.json.bak";
@@ -282,19 +260,14 @@ bool saveProject(const AppContext& app, const std::filesystem::path& projectDir,
     if (ec) {
       error = "cannot keep the previous project file as " + saved.backup.string() + ": " +
               ec.message();
-      std::filesystem::remove(projectTemporary, ec);
-      if (writeLandings) std::filesystem::remove(landingsTemporary, ec);
       return false;
     }
   }
   if (writeLandings) {
-    if (!commitTemporary(landingsTemporary, landings, error)) {
-      std::filesystem::remove(projectTemporary, ec);
-      return false;
-    }
+    if (!commit(landingsFile, error)) return false;
     saved.landingsFile = landings;
   }
-  return commitTemporary(projectTemporary, saved.projectFile, error);
+  return commit(projectFile, error);
 }
 
 }  // namespace skyrig

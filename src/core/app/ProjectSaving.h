@@ -34,9 +34,4 @@ struct SavedProject {
 bool saveProject(const AppContext& app, const std::filesystem::path& projectDir,
                  const std::string& previousText, SavedProject& saved, std::string& error);
 
-// Replaces `file` by `text` through a temporary file beside it; false with the reason, the old
-// file untouched.
-bool replaceFileAtomically(const std::filesystem::path& file, const std::string& text,
-                           std::string& error);
-
 }  // namespace skyrig
