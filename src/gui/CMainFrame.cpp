@@ -53,6 +53,8 @@ CMainFrame::CMainFrame(CSkyrigApp& app) : app_(app), printer_(std::make_unique<Q
   setWindowIcon(applicationIcon());
   map_ = new MapWidget(app_.canvas(), this);
   map_->onMouse = [this](MouseAction action, int x, int y) { app_.mouse(action, x, y); };
+  map_->onWheel = [this](int steps) { app_.runCommand(steps > 0 ? "ZoomIn" : "ZoomOut"); };
+  map_->onEscape = [this] { app_.leaveMouseMode(); };
   setCentralWidget(map_);
   createMenus();
   createProjectActions();

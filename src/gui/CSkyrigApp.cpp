@@ -10,6 +10,7 @@
 #include "DocumentType.h"
 #include "PathSettings.h"
 #include "app/CommandTable.h"
+#include "app/ProjectLoading.h"
 #include "cable/ProfileCheckPicture.h"
 
 namespace skyrig::gui {
@@ -90,7 +91,23 @@ bool CSkyrigApp::userAction(const std::function<void()>& action) {
 bool CSkyrigApp::runCommand(std::string_view id) {
   const Command* command = CommandTable::instance().findById(id);
   if (command == nullptr || !command->operation) return false;
-  return asUserAction([&] { command->operation(context_); });
+  // The commands that redraw the whole map run as specified; a plan on show is drawn over
+  // the new map again, so zooming or showing a layer does not wipe it.
+  const bool redraws = id == "ZoomIn" || id == "ZoomOut" || id == "LayersShowDem" ||
+                       id == "LayersShowVolume";
+  const bool keepPlan = redraws && !planSummary_.isEmpty() && view_->runs.cableAssignments.count > 0;
+  return asUserAction([&] {
+    command->operation(context_);
+    if (keepPlan) drawPlanOverlay(context_);
+  });
+}
+
+void CSkyrigApp::leaveMouseMode() {
+  if (busy_) return;
+  CSkyrigView& v = *view_;
+  const bool inMode = v.placingLanding || v.drawingBoundary || v.placingTimberExit || v.pickingCableway;
+  v.placingLanding = v.drawingBoundary = v.placingTimberExit = v.pickingCableway = 0;
+  if (inMode) frame_->showStatus(QStringLiteral("Mouse mode left: clicks on the map place nothing now"));
 }
 
 void CSkyrigApp::mouse(MouseAction action, int logicalX, int logicalY) {

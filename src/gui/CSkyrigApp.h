@@ -60,6 +60,9 @@ class CSkyrigApp {
   // Runs an action on the core as one user action (progress dialog, gathered messages); false
   // when another action is still running.
   bool userAction(const std::function<void()>& action);
+  // Escape: the map leaves the mode a command put it in (placing a landing or a timber exit,
+  // drawing the boundary, picking a cable road).
+  void leaveMouseMode();
   // A mouse event of the map, in logical map units.
   void mouse(MouseAction action, int logicalX, int logicalY);
 

@@ -9,8 +9,10 @@
 #include "CMainFrame.h"
 #include "CSkyrigApp.h"
 #include "GuiTestSupport.h"
+#include "MapWidget.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
+#include "view/MapDrawing.h"
 
 using namespace skyrig;
 using namespace skyrig::gui;
@@ -110,6 +112,30 @@ class ProjectTest : public QObject {
     QVERIFY(app.view().runs.roadPathCells.count > 0);
     QVERIFY(app.frame().summaryPanel()->isVisible());
     QCOMPARE(app.planSummary(), plannedSummary);  // landing volumes included
+
+    // The wheel zooms around the cursor, and the plan stays on the map through the redraw.
+    MapWidget* map = app.frame().mapWidget();
+    app.frame().resize(1000, 700);
+    const Landing& first = app.doc().landings[1];
+    const MapPoint landing = cellCentre(app.doc(), app.view(), first.col, first.row);
+    const QPoint at = map->scrollTo(QPointF(landing.x, landing.y)) + QPoint(40, 25);
+    const QPoint before = map->logicalAt(at);
+    const int extent = app.view().windowExtent;
+    QWheelEvent wheel(QPointF(at), map->viewport()->mapToGlobal(QPointF(at)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(map->viewport(), &wheel);
+    QCOMPARE(app.view().windowExtent, extent - 1000);
+    const QPoint after = map->logicalAt(at);
+    QVERIFY(std::abs(after.x() - before.x()) <= 4 && std::abs(after.y() - before.y()) <= 4);
+    const QPointF landingPixel = app.canvas().toPixel(QPointF(landing.x, landing.y));
+    QCOMPARE(app.canvas().image().pixelColor(landingPixel.toPoint()), QColor(Qt::black));
+    QVERIFY(app.planSummary().contains(QStringLiteral("Total cost")));
+
+    // Escape leaves a mouse mode.
+    app.frame().action("NetworkRoadsTimberExits")->trigger();
+    QCOMPARE(app.view().placingTimberExit, 1);
+    QTest::keyClick(map, Qt::Key_Escape);
+    QCOMPARE(app.view().placingTimberExit, 0);
   }
 
   void saveAndReopenKeepsLandingsParametersExitsAndUnknownKeys() {

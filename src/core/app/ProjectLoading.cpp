@@ -163,7 +163,16 @@ bool openProject(AppContext& app, const std::filesystem::path& projectDir,
 
 void drawProject(AppContext& app, bool withPlan) {
   showDem(app.doc, app.view, app.canvas);
-  if (withPlan) showAllResults(app);
+  if (withPlan) {
+    drawPlanOverlay(app);
+    return;
+  }
+  drawLandings(app);
+  drawTimberExits(app);
+}
+
+void drawPlanOverlay(AppContext& app) {
+  showAllResults(app);
   drawLandings(app);
   drawTimberExits(app);
 }

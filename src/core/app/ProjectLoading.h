@@ -60,5 +60,7 @@ bool openProject(AppContext& app, const std::filesystem::path& projectDir,
 // The map of an opened project: the DEM with the harvest unit, the plan's results when one was
 // loaded, the landings with their numbers and the timber exits.
 void drawProject(AppContext& app, bool withPlan);
+// Over the map as it is: the plan's results, the landings and the timber exits.
+void drawPlanOverlay(AppContext& app);
 
 }  // namespace skyrig
