@@ -1,5 +1,6 @@
 // Binds the runs operations to the command table.
 #include "app/CommandTable.h"
+#include "planexport/PlanExport.h"
 #include "runs/OptimizationRuns.h"
 #include "runs/Reports.h"
 #include "runs/ResultDrawing.h"
@@ -20,6 +21,7 @@ void bindRunsCommands(CommandTable& table) {
   table.bind("ResultsOpenFile", [](AppContext& app) { readResultsFile(app); });
   table.bind("ResultsSaveFile", [](AppContext& app) { writeResultsFile(app); });
   table.bind("ResultsRoadReports", writeRoadMileageReport);
+  table.bind("ResultsExportPlan", exportPlanCommand);
 }
 
 }  // namespace skyrig

@@ -63,6 +63,7 @@ void drawCableResult(AppContext& app, std::string_view pathFile) {
   CSkyrigDoc& doc = app.doc;
   RunWorkArea& runs = app.view.runs;
   runs.cableAssignments.clear();
+  runs.cableAssignmentCells.clear();
   runs.yardingPoints.fill(YardingPoint{});
   fillUnitCells(app, kWhite);
 
@@ -81,6 +82,7 @@ void drawCableResult(AppContext& app, std::string_view pathFile) {
       continue;
     const CableAssignment assignment{road.landing, road.system, road.cableway};
     runs.cableAssignments.append(assignment);
+    runs.cableAssignmentCells.append(CellPoint{cell.col, cell.row});
     const YardingPoint point =
         computeYardingPoint(doc, cell.col, cell.row, road.landing, road.system, road.cableway,
                             FootProjection::WithAxisCases);
