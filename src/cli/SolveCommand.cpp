@@ -1,12 +1,14 @@
 // skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG: runs the network solver on a link file
 // and a sale file in the export formats, as the program's Solve does, writes the path file and
-// the iteration log (an empty ITERLOG writes none) and prints one summary line.
-#include <algorithm>
+// the iteration log (an empty ITERLOG writes none) and prints one summary line. Exit 1 when a
+// file cannot be read, the solve fails or the path file or iteration log cannot be written.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "ExitCodes.h"
+#include "Session.h"
 #include "Subcommands.h"
 #include "document/NetworkTables.h"
 #include "document/SolverTables.h"
@@ -18,33 +20,59 @@
 
 namespace skyrig::cli {
 
-// argv[0] is the program, argv[1] "solve"; the four files follow.
-int runSolveCommand(int argc, char** argv) {
-  const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
-  if (args.size() != 4) {
-    std::fputs("usage: skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n", stderr);
-    return 2;
-  }
+namespace {
+
+struct SolveOptions {
+  std::string linkFile;
+  std::string saleFile;
+  std::string pathFile;
+  std::string iterationLog;
+};
+
+int runSolve(const SolveOptions& options) {
   auto network = std::make_unique<NetworkTables>();
   auto solver = std::make_unique<SolverTables>();
   std::string error;
-  if (!readLinkFile(args[0], network->links, error) ||
-      !readSaleFile(args[1], network->sales, error)) {
+  if (!readLinkFile(options.linkFile, network->links, error) ||
+      !readSaleFile(options.saleFile, network->sales, error)) {
     std::fprintf(stderr, "skyrig-cli solve: %s; nothing is solved\n", error.c_str());
-    return 1;
+    return kExitStopped;
   }
-  solver->pathFileName = args[2];
-  solver->iterationLogName = args[3];
+  solver->pathFileName = options.pathFile;
+  solver->iterationLogName = options.iterationLog;
 
   ScriptedUi ui;
   ui.echo = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
   const Paths paths(".");
   Random random;  // the program's generator, seeded with 1 at start
-  if (!solve(*network, *solver, ui, paths, random)) return 1;
+  if (!solve(*network, *solver, ui, paths, random)) return kExitStopped;
   std::printf("best total %f, best iteration %d, iterations %d, nodes %d, links %d, sales %d\n",
               static_cast<double>(solver->bestTotal), solver->bestIteration, solver->iteration,
               solver->nodeCount, network->links.count(), network->sales.count());
-  return 0;
+  // The solver goes on when the path file or the iteration log cannot be created and says so
+  // in a message: the solution then lives only in this process, which is a failure here.
+  if (reportedTrouble(ui)) {
+    std::fputs("skyrig-cli solve: an output file was not written\n", stderr);
+    return kExitStopped;
+  }
+  return kExitSuccess;
 }
+
+const bool registered = registerSubcommand(
+    {30, "solve", "Solve a fixed-plus-variable-cost routing problem from a link and a sale file",
+     [](CLI::App& command) -> SubcommandAction {
+       auto options = std::make_shared<SolveOptions>();
+       command.add_option("LINKFILE", options->linkFile, "Links: from to variable fixed")
+           ->required();
+       command.add_option("SALEFILE", options->saleFile, "Sales: entry destination volume period")
+           ->required();
+       command.add_option("PATHFILE", options->pathFile, "The path file to write")->required();
+       command.add_option("ITERLOG", options->iterationLog,
+                          "The iteration log to write (\"\" for none)")
+           ->required();
+       return [options] { return runSolve(*options); };
+     }});
+
+}  // namespace
 
 }  // namespace skyrig::cli

@@ -21,6 +21,7 @@ struct CSkyrigView;
 
 struct ProjectSettings {
   std::filesystem::path workspaceRoot;                  // absolute once read
+  std::string crs;  // the coordinate system definition, as written (any GDAL accepts)
   std::map<std::string, std::string> paths;             // dtmPath ... resultFilePath
   std::map<int, std::map<std::string, double>> cableSystemValues;  // system -> field -> value
   std::map<int, std::string> cableSystemNames;
@@ -30,6 +31,7 @@ struct ProjectSettings {
   std::vector<CellPoint> timberExits;                   // (col, row)
   bool runSeparate = true;
   bool runAllAtOnce = false;
+  bool runImprove = false;  // improve the plan after the separate run
 };
 
 // Reads PROJECT_DIR/skyrig.json; a missing file gives the defaults. False with a message
@@ -37,7 +39,8 @@ struct ProjectSettings {
 bool readProjectFile(const std::filesystem::path& projectDir, ProjectSettings& settings,
                      std::string& error);
 
-// Parses the text of a project file (projectDir resolves a relative workspace root).
+// Parses the text of a project file (projectDir resolves a relative workspace root); false with
+// the message (key path and line) in `error`, `settings` untouched then.
 bool parseProjectFile(const std::string& text, const std::filesystem::path& projectDir,
                       ProjectSettings& settings, std::string& error);
 

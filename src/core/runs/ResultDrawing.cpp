@@ -59,7 +59,7 @@ void fillUnitCells(AppContext& app, Rgb colour) {
 
 }  // namespace
 
-void drawCableResult(AppContext& app, std::string_view pathFile) {
+void drawCableResult(AppContext& app, const Routing& routing) {
   CSkyrigDoc& doc = app.doc;
   RunWorkArea& runs = app.view.runs;
   runs.cableAssignments.clear();
@@ -67,7 +67,7 @@ void drawCableResult(AppContext& app, std::string_view pathFile) {
   runs.yardingPoints.fill(YardingPoint{});
   fillUnitCells(app, kWhite);
 
-  PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui, routing, doc.solver.nodeCount);
   PathEntry entry;
   while (reader.next(entry)) {
     NodeNameParts cell;
@@ -96,13 +96,13 @@ void drawCableResult(AppContext& app, std::string_view pathFile) {
       if (doc.volumeGrid(c, r) == -1.0f) fillCell(doc, app.canvas, c, r, kRed);
 }
 
-void drawRoadResult(AppContext& app, std::string_view pathFile) {
+void drawRoadResult(AppContext& app, const Routing& routing) {
   CSkyrigDoc& doc = app.doc;
   RunWorkArea& runs = app.view.runs;
   runs.roadPathCells.clear();
   runs.roadStartCells.clear();
 
-  PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui, routing, doc.solver.nodeCount);
   PathEntry entry;
   int c = 0;
   int r = 0;
@@ -191,12 +191,14 @@ void drawHarvestingUnit(AppContext& app) {
                     kFrameGrey, PenStyle::Solid);
 }
 
-void drawAllAtOnceResult(AppContext& app) {
+void drawAllAtOnceResult(AppContext& app, const Solution* solution) {
   const CSkyrigDoc& doc = app.doc;
   for (int r = 1; r <= doc.nrows; ++r)
     for (int c = 1; c <= doc.ncols; ++c) fillCell(doc, app.canvas, c, r, kWhite);
 
-  PathFileReader reader(app.paths, app.ui, kAllPathReadFile, doc.solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui,
+                        solution ? Routing(kAllPathReadFile, *solution) : Routing(kAllPathReadFile),
+                        doc.solver.nodeCount);
   PathEntry entry;
   // A path without a cable road node reuses the road of the path before it.
   NodeNameParts road;

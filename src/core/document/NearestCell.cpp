@@ -1,4 +1,4 @@
-#include "cable/NearestCell.h"
+#include "document/NearestCell.h"
 
 #include <cmath>
 

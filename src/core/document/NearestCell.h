@@ -1,6 +1,6 @@
-// The grid cell nearest to a map point, as cable road generation and profile sampling find
-// it: the column whose X is nearest, then the row whose Y is nearest, with a full-grid
-// fallback. Ties keep the earlier column or row.
+// The grid cell nearest to a map point, the one rule of cable road generation, profile
+// sampling and the cable network's reach: the column whose X is nearest, then the row whose Y
+// is nearest, with a full-grid fallback. Ties keep the earlier column or row.
 #pragma once
 
 #include <array>
