@@ -18,6 +18,7 @@
 #include "Subcommands.h"
 #include "app/CommandTable.h"
 #include "app/ProjectFile.h"
+#include "gis/SpatialReference.h"
 #include "planexport/PlanExport.h"
 #include "planexport/PlanSolution.h"
 
@@ -148,6 +149,14 @@ int runPlan(const std::filesystem::path& projectDir) {
   if (!readProjectFile(projectDir, settings, error)) {
     std::fprintf(stderr, "skyrig-cli plan: %s\n", error.c_str());
     return kExitBadCommand;
+  }
+  if (!settings.crs.empty()) {
+    std::string wkt;
+    const std::string problem = gis::crsFromDefinition(settings.crs, wkt);
+    if (!problem.empty()) {
+      std::fprintf(stderr, "skyrig-cli plan: crs: %s\n", problem.c_str());
+      return kExitBadCommand;
+    }
   }
 
   Stopwatch total;
