@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "ExitCodes.h"
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 #include "PngOutput.h"
 #include "Session.h"
 #include "Subcommands.h"
