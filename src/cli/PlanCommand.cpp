@@ -16,7 +16,7 @@
 #include "ConsoleOutput.h"
 #include "ExitCodes.h"
 #include "PlanSheets.h"
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 #include "PngOutput.h"
 #include "QtMessages.h"
 #include "Session.h"

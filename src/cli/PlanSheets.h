@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 
 namespace skyrig {
 struct AppContext;

@@ -296,6 +296,7 @@ bool readProjectFile(const std::filesystem::path& projectDir, ProjectSettings& s
 }
 
 void applyProjectSettings(const ProjectSettings& settings, CSkyrigDoc& doc, CSkyrigView& view) {
+  doc.crsDefinition = settings.crs;
   for (const auto& [name, value] : settings.paths) {
     InputPaths& p = doc.paths;
     if (name == "dtmPath") p.dtmPath = value;

@@ -8,7 +8,7 @@
 #include "view/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableReach.h"
-#include "network/NearestCell.h"
+#include "document/NearestCell.h"
 #include "network/RoadLinkCost.h"
 #include "network/YardingCost.h"
 #include "planexport/CablewayOutcomes.h"
@@ -65,7 +65,7 @@ double workingVolume(const CSkyrigDoc& doc, int c, int r) {
 }
 
 // The variable yarding cost per m3 of the cell over the road, as the cable network prices it.
-double yardingCostPerM3(const CSkyrigDoc& doc, const NearestCellFinder& finder, int landing,
+double yardingCostPerM3(const CSkyrigDoc& doc, const NearestCellSearch& finder, int landing,
                         int road, int c, int r) {
   const auto l = static_cast<std::size_t>(landing);
   const auto k = static_cast<std::size_t>(road);
@@ -149,7 +149,7 @@ Coordinate cellCentre(const AppContext& app, int c, int r) {
 PlanLayers gatherPlanLayers(const AppContext& app, const PlanSolution& solution) {
   const CSkyrigDoc& doc = app.doc;
   const RunWorkArea& runs = app.view.runs;
-  const NearestCellFinder finder(doc);
+  const NearestCellSearch finder(doc);
   PlanLayers plan;
   const auto at = [&](int c, int r) { return cellCentre(app, c, r); };
 

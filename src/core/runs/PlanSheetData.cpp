@@ -12,7 +12,7 @@
 #include "seams/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableReach.h"
-#include "network/NearestCell.h"
+#include "document/NearestCell.h"
 #include "network/YardingCost.h"
 #include "runs/NodeNameParts.h"
 #include "runs/RunFiles.h"
@@ -70,7 +70,7 @@ SegmentFoot footOn(double px, double py, double ax, double ay, double bx, double
 }
 
 // Why a timber cell that the plan does not serve stays unserved.
-CellService unservedReason(const CSkyrigDoc& doc, const NearestCellFinder& finder, int col,
+CellService unservedReason(const CSkyrigDoc& doc, const NearestCellSearch& finder, int col,
                            int row, float volume) {
   bool beside = false;
   bool infeasibleReach = false;
@@ -313,7 +313,7 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
   // Served cells from the cable report, priced by the yarding cost model.
   bool found = false;
   const std::string cableText = readText(paths, kCableReportFile, found);
-  const NearestCellFinder finder(doc);
+  const NearestCellSearch finder(doc);
   std::istringstream cableLines(cableText);
   std::string line;
   while (std::getline(cableLines, line)) {
