@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make libgtest-dev qt6-base-dev libgl-dev)
+packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev coinor-libcbc-dev coinor-libclp-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

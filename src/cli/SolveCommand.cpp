@@ -3,10 +3,12 @@
 // the iteration log (an empty ITERLOG writes none) and prints one summary line.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "ImproveCommand.h"
 #include "Subcommands.h"
 #include "app/Paths.h"
 #include "app/Random.h"
@@ -20,11 +22,27 @@ namespace skyrig::cli {
 
 // argv[0] is the program, argv[1] "solve"; the four files follow.
 int runSolveCommand(int argc, char** argv) {
-  const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
+  std::vector<std::string> args;
+  bool improve = false;
+  double seconds = 60;
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--improve") {
+      improve = true;
+    } else if (arg == "--time-limit" && i + 1 < argc) {
+      char* end = nullptr;
+      seconds = std::strtod(argv[++i], &end);
+      if (end == argv[i] || *end != '\0') seconds = -1;
+    } else {
+      args.push_back(arg);
+    }
+  }
   if (args.size() != 4) {
-    std::fputs("usage: skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n", stderr);
+    std::fputs("usage: skyrig-cli solve [--improve [--time-limit S]] LINKFILE SALEFILE PATHFILE "
+               "ITERLOG\n", stderr);
     return 2;
   }
+  if (improve) return runImprove({args[0], args[1], args[2], args[3], seconds});
   auto network = std::make_unique<NetworkTables>();
   auto solver = std::make_unique<SolverTables>();
   std::string error;

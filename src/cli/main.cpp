@@ -14,6 +14,8 @@ void printUsage() {
       "  skyrig-cli summary [--root DIR]        load the layers and landings, print a summary\n"
       "  skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n"
       "                                         solve a fixed-plus-variable-cost routing problem\n"
+      "  skyrig-cli solve --improve [--time-limit S] LINKFILE SALEFILE PATHFILE ITERLOG\n"
+      "                                         the same, improved, with a proven lower bound\n"
       "  skyrig-cli plan PROJECT_DIR            plan a project folder end to end");
 }
 
