@@ -14,12 +14,12 @@
 #include <string>
 #include <thread>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig::bench {

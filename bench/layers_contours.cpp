@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/ContourLines.h"
+#include "seams/ScriptedUi.h"
 #include "view/CSkyrigView.h"
 
 using namespace skyrig;

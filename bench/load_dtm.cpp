@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/OpenDtm.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 
 namespace {
 

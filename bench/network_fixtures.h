@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "document/CSkyrigDoc.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace bench {
 

@@ -6,15 +6,15 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
 #include "network/CableNetworkBuilder.h"
-#include "network/NetworkTables.h"
 #include "network/SaleBuilders.h"
 #include "network_fixtures.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
 
 int main() {
   const std::filesystem::path dir =

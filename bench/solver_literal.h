@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Random.h"
+#include "seams/Random.h"
 
 namespace literal {
 

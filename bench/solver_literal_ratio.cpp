@@ -9,16 +9,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"
 #include "network_fixtures.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
 #include "solver_literal.h"
 
 namespace {

@@ -8,17 +8,17 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"
 #include "network_fixtures.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "solver/PathSearch.h"
 #include "solver/Prepare.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
 #include "solver_search_baseline.h"
 
 namespace {

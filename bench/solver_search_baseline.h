@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "solver/SolverTables.h"
+#include "document/SolverTables.h"
 
 namespace bench {
 

@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "improve/ImproveRouting.h"
 #include "improve/RoutingPathFile.h"
 #include "network/NetworkFileReader.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
 #include "runs/PathFileReader.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
+#include "document/SolverTables.h"
 
 namespace skyrig::cli {
 

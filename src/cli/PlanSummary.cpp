@@ -5,9 +5,9 @@
 #include <set>
 #include <sstream>
 
-#include "app/AppContext.h"
-#include "app/Paths.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Paths.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig::cli {

@@ -1,6 +1,6 @@
 #include "PngOutput.h"
 
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
 
 #ifdef SKYRIG_HAVE_PNG
 #include "QImageCanvas.h"

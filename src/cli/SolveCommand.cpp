@@ -10,13 +10,13 @@
 
 #include "ImproveCommand.h"
 #include "Subcommands.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
 #include "network/NetworkFileReader.h"
-#include "network/NetworkTables.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
 
 namespace skyrig::cli {
 

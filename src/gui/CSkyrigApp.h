@@ -11,13 +11,13 @@
 #include "QImageCanvas.h"
 #include "QtUi.h"
 #include "RecentFileList.h"
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Paths.h"
-#include "app/Random.h"
 #include "document/CSkyrigDoc.h"
+#include "mouse/MouseHandlers.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
-#include "view/MouseHandlers.h"
 
 namespace skyrig::gui {
 

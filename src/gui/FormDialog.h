@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FormModel.h"
+#include "seams/FormModel.h"
 
 class QPushButton;
 

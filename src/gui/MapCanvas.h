@@ -7,7 +7,7 @@
 
 #include "MapPicture.h"
 #include "QImageCanvas.h"
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
 
 namespace skyrig {
 struct CSkyrigDoc;

@@ -5,7 +5,7 @@
 #include <QAbstractScrollArea>
 #include <functional>
 
-#include "view/MouseHandlers.h"
+#include "mouse/MouseHandlers.h"
 
 namespace skyrig::gui {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Paths.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Paths.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig::gui {

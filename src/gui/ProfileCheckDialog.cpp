@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "QImageCanvas.h"
-#include "app/Ui.h"
 #include "cable/ProfileCheckForm.h"
+#include "seams/Ui.h"
 
 namespace skyrig::gui {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "RepeatedMessages.h"
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig::gui {
 

@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <string>
 
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
 
 namespace skyrig {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Paths.h"
-#include "app/Random.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
 
 namespace skyrig {
 namespace {

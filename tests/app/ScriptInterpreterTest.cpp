@@ -2,14 +2,14 @@
 
 #include <sstream>
 
-#include "app/Clock.h"
 #include "app/CommandTable.h"
-#include "app/Paths.h"
-#include "app/Random.h"
 #include "app/ScriptInterpreter.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/RecordingCanvas.h"
 #include "view/CSkyrigView.h"
-#include "view/RecordingCanvas.h"
 
 namespace skyrig {
 namespace {

@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
 #include "cable/BatchAnalysis.h"
-#include "cable/CableWorkArea.h"
 #include "cable/IntermediateSupports.h"
 #include "cable/PayloadAnalysis.h"
 #include "document/CSkyrigDoc.h"
+#include "document/CableWorkArea.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
-#include "view/RecordingCanvas.h"
 
 namespace skyrig::test {
 

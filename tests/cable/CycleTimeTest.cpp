@@ -7,7 +7,7 @@
 
 #include "CableTestSupport.h"
 #include "cable/CycleTime.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "document/LandingsFile.h"
 #include "document/OpenDtm.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig::sample {
 

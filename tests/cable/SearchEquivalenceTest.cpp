@@ -8,7 +8,7 @@
 
 #include "CableTestSupport.h"
 #include "cable/CarriageSearch.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 namespace {

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig::testing {
 

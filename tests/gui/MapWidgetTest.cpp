@@ -13,8 +13,8 @@
 #include "MapWidget.h"
 #include "PathSettings.h"
 #include "PathsDialog.h"
-#include "app/Paths.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Paths.h"
 #include "view/CSkyrigView.h"
 
 using namespace skyrig;

@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "../network/NetworkFixture.h"
-#include "app/Random.h"
+#include "seams/Random.h"
 #include "improve/FixedChargeProblem.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
 #include "runs/PathFileReader.h"
 #include "solver/Prepare.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
+#include "document/SolverTables.h"
 
 namespace skyrig::testing {
 

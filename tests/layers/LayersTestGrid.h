@@ -4,15 +4,15 @@
 
 #include <memory>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
 #include "app/CommandTable.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
-#include "view/RecordingCanvas.h"
 
 namespace skyrig::test {
 

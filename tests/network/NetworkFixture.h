@@ -9,10 +9,10 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "seams/Paths.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig::testing {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "params/CableSystemForm.h"
-#include "params/ParamsCommands.h"
+#include "params/ParamsFormOpening.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig {
 namespace {

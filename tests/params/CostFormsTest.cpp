@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "app/Clock.h"
 #include "app/CommandTable.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "params/OperationDataForm.h"
-#include "params/ParamsCommands.h"
+#include "params/ParamsFormOpening.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
 #include "view/CSkyrigView.h"
-#include "view/RecordingCanvas.h"
 
 namespace skyrig {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
 #include "params/DeleteLandingsForm.h"
 #include "params/LandingInfoForm.h"
-#include "params/ParamsCommands.h"
+#include "params/ParamsFormOpening.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig {
 namespace {

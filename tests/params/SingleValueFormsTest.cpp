@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/ScriptedUi.h"
 #include "params/ChokerLengthForm.h"
 #include "params/ContourIntervalForm.h"
 #include "params/FishStreamBufferForm.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig {
 namespace {

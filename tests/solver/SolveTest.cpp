@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "../network/NetworkFixture.h"
-#include "app/Random.h"
+#include "document/SolverTables.h"
+#include "seams/Random.h"
 #include "solver/Prepare.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
 
 namespace skyrig {
 namespace {

@@ -10,12 +10,12 @@
 #include <unistd.h>
 
 #include "../../bench/solver_literal.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/ScriptedUi.h"
 #include "solver/Solve.h"
-#include "solver/SolverTables.h"
 
 namespace skyrig {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "ViewTestSupport.h"
 #include "app/CommandTable.h"
-#include "view/LandingDeletion.h"
+#include "mouse/LandingDeletion.h"
 
 namespace skyrig {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "ViewTestSupport.h"
 #include "app/CommandTable.h"
-#include "view/LandingPlacement.h"
+#include "mouse/LandingPlacement.h"
 
 namespace skyrig {
 namespace {

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Paths.h"
-#include "app/ScriptedUi.h"
 #include "cable/ProfileCheckForm.h"
 #include "cable/ProfileCheckPicture.h"
 #include "cable/ProfileCheckReport.h"
-#include "view/RecordingCanvas.h"
+#include "seams/Paths.h"
+#include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
 
 namespace skyrig {
 namespace {

@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Paths.h"
-#include "app/Random.h"
-#include "app/ScriptedUi.h"
 #include "document/CSkyrigDoc.h"
+#include "mouse/MouseHandlers.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Random.h"
+#include "seams/RecordingCanvas.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
-#include "view/MouseHandlers.h"
-#include "view/RecordingCanvas.h"
 
 namespace skyrig::testing {
 

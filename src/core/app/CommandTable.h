@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

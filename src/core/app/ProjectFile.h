@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "document/CableSystemParams.h"
 #include "document/Records.h"
-#include "params/CableSystemParams.h"
-#include "params/RoadCostParams.h"
+#include "document/RoadCostParams.h"
 
 namespace skyrig {
 

@@ -5,9 +5,9 @@
 
 #include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
+#include "mouse/MouseHandlers.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
-#include "view/MouseHandlers.h"
 
 namespace skyrig {
 

@@ -14,8 +14,8 @@
 #include <istream>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/ScriptedUi.h"
+#include "seams/ScriptedUi.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

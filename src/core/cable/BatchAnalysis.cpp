@@ -9,14 +9,14 @@
 #include <thread>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Paths.h"
-#include "app/Ui.h"
 #include "cable/CablewayGeneration.h"
 #include "cable/GroundProfile.h"
 #include "cable/IntermediateSupports.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "cable/CableWorkArea.h"
 #include "cable/PayloadAnalysis.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

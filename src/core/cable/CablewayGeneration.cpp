@@ -4,13 +4,13 @@
 #include <array>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/CommandTable.h"
 #include "cable/CablewayFan.h"
 #include "cable/GroundProfile.h"
 #include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
+#include "view/MapRedraw.h"
 
 namespace skyrig {
 
@@ -49,7 +49,7 @@ void labelLanding(AppContext& app, int landing) {
 
 void generateCableways(AppContext& app) {
   CSkyrigDoc& doc = app.doc;
-  runCommand(app.view.volumeShown ? "LayersShowVolume" : "LayersShowDem", app);
+  redrawShownLayer(app);
 
   // Every landing of a system whose parameters changed is regenerated; the flags are cleared
   // once all landings have been processed.

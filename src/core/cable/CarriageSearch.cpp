@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 

@@ -11,8 +11,8 @@
 // Non-finite lengths fall back to the literal scan.
 #pragma once
 
-#include "cable/CableWorkArea.h"
 #include "cable/SkylineGeometry.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

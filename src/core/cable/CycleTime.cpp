@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 

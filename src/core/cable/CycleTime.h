@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

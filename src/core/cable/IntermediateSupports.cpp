@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 

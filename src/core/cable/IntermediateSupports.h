@@ -4,7 +4,7 @@
 // removing, one at a time, the support whose removal leaves the largest road payload.
 #pragma once
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

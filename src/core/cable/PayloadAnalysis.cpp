@@ -7,7 +7,7 @@
 #include "cable/SkylineGeometry.h"
 #include "cable/SpanSolvers.h"
 #include "document/CSkyrigDoc.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 

@@ -3,7 +3,7 @@
 // partial suspension, the road's minimum payload and the yarding cycle times.
 #pragma once
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "cable/CableWorkArea.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

@@ -4,13 +4,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
-#include "cable/ProfileCheckPicture.h"
-#include "cable/ProfileCheckReport.h"
 #include "cable/CycleTime.h"
 #include "cable/IntermediateSupports.h"
 #include "cable/PayloadAnalysis.h"
+#include "cable/ProfileCheckPicture.h"
+#include "cable/ProfileCheckReport.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FormModel.h"
 #include "cable/ProfileCheckData.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

@@ -1,10 +1,10 @@
 #include "cable/ProfileCheckOpening.h"
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "cable/GroundProfile.h"
 #include "cable/ProfileCheckForm.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

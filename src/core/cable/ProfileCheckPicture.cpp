@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
 
 namespace skyrig {
 

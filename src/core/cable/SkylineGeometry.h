@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

@@ -101,7 +101,7 @@ HoldingLineForces balanceHaulback(const SpanInput& line, const CarriageLoad& loa
   const double numerator =
       w * S / 2 +
       ((load.spanB.horizontal - load.spanA.horizontal) * tanBeta -
-       (sigma * load.spanAVerticalAtCarriage + load.spanBVerticalAtCarriage) - load.carriageWeight);
+       (sigma * load.spanAVerticalAtCarriage + load.spanBVerticalAtCarriage) + load.carriageWeight);
   const double slope = std::fabs(checkedDivide(h, L, f.valid));
   f.horizontal = checkedDivide(numerator, slope - tanBeta, f.valid);
   const double H = f.horizontal;
@@ -121,7 +121,7 @@ HoldingLineForces balanceMainline(const SpanInput& line, const CarriageLoad& loa
   const double numerator =
       w * S / 2 +
       ((load.spanA.horizontal - load.spanB.horizontal) * tanBeta -
-       (sigma * load.spanBVerticalAtCarriage + load.spanAVerticalAtCarriage) - load.carriageWeight);
+       (sigma * load.spanBVerticalAtCarriage + load.spanAVerticalAtCarriage) + load.carriageWeight);
   const double slope = std::fabs(checkedDivide(h, L, f.valid));
   f.horizontal = checkedDivide(numerator, slope - tanBeta, f.valid);
   const double H = f.horizontal;

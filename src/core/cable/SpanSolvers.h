@@ -3,7 +3,7 @@
 // marked invalid where it would take the square root of a negative number or divide by zero.
 #pragma once
 
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 namespace skyrig {
 

@@ -1,11 +1,11 @@
 #include "cable/TrialLandingEvaluation.h"
 
-#include "app/AppContext.h"
 #include "cable/CablewayFan.h"
 #include "cable/GroundProfile.h"
 #include "cable/IntermediateSupports.h"
 #include "cable/PayloadAnalysis.h"
 #include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "document/CableSystemParams.h"
+#include "document/ContourStore.h"
 #include "document/Grid.h"
+#include "document/NetworkTables.h"
 #include "document/Records.h"
-#include "layers/ContourStore.h"
-#include "network/NetworkTables.h"
-#include "params/CableSystemParams.h"
-#include "params/RoadCostParams.h"
-#include "solver/SolverTables.h"
+#include "document/RoadCostParams.h"
+#include "document/SolverTables.h"
 
 namespace skyrig {
 

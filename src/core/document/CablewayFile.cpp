@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
 #include "document/TextScanner.h"
 #include "document/WholeFile.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

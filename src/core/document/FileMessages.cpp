@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

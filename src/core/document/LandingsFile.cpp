@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
 #include "document/TextScanner.h"
 #include "document/WholeFile.h"
+#include "seams/Paths.h"
 
 namespace skyrig {
 

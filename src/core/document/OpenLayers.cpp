@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
 #include "document/LayerAlignment.h"
 #include "document/RasterFile.h"
 #include "document/WholeFile.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/Paths.h"
+#include "seams/Paths.h"
 
 namespace skyrig {
 

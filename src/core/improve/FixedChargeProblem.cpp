@@ -3,8 +3,8 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "network/NetworkTables.h"
-#include "solver/SolverTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
 
 namespace skyrig {
 

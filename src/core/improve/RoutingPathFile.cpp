@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/Paths.h"
-#include "app/Ui.h"
-#include "network/NetworkTables.h"
+#include "seams/Paths.h"
+#include "seams/Ui.h"
+#include "document/NetworkTables.h"
 
 namespace skyrig {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Ui.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

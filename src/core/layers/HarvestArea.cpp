@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/AppContext.h"
 #include "document/CSkyrigDoc.h"
-#include "layers/MapRedraw.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
+#include "view/MapRedraw.h"
 
 namespace skyrig {
 
@@ -228,7 +228,7 @@ void computeHarvestArea(CSkyrigDoc& doc, CSkyrigView& view, Canvas& canvas) {
 
 void computeHarvestArea(AppContext& app) {
   computeHarvestArea(app.doc, app.view, app.canvas);
-  redrawMap(app);
+  redrawShownLayer(app);
 }
 
 }  // namespace skyrig

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Random.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Random.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

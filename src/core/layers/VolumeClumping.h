@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "layers/LayersWorkArea.h"
+#include "document/LayersWorkArea.h"
 
 namespace skyrig {
 

@@ -1,11 +1,11 @@
 #include "network/CableNetworkBuilder.h"
 
-#include "app/Ui.h"
 #include "network/CableReach.h"
 #include "network/ExportFile.h"
 #include "network/NetworkCapacity.h"
 #include "network/SharedTower.h"
 #include "network/YardingCost.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

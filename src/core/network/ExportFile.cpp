@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string_view>
 
-#include "app/Paths.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "seams/Paths.h"
 
 namespace skyrig {
 

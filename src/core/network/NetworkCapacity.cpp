@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
+#include "document/NetworkTables.h"
 #include "document/Records.h"
 #include "network/ExportFile.h"
-#include "network/NetworkTables.h"
 
 namespace skyrig {
 

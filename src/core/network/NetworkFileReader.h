@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
 
 namespace skyrig {
 

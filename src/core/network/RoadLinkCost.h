@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "network/NetworkTables.h"
-#include "params/RoadCostParams.h"
+#include "document/NetworkTables.h"
+#include "document/RoadCostParams.h"
 
 namespace skyrig {
 

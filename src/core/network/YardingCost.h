@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/FieldText.h"
 #include "params/OperationDataForm.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

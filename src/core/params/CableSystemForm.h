@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "app/FormModel.h"
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

@@ -1,8 +1,8 @@
 #include "params/DeleteLandingsForm.h"
 
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/FieldText.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

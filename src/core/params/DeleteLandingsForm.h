@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/FormModel.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

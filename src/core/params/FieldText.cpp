@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

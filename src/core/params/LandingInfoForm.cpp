@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Ui.h"
 #include "params/FieldText.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/FormModel.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

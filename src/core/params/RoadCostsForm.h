@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "app/FormModel.h"
-#include "params/RoadCostParams.h"
+#include "document/RoadCostParams.h"
+#include "seams/FormModel.h"
 
 namespace skyrig {
 

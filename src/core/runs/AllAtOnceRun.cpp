@@ -1,7 +1,5 @@
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"
@@ -11,6 +9,8 @@
 #include "runs/RunFiles.h"
 #include "runs/RunProgress.h"
 #include "runs/SolveStep.h"
+#include "seams/Clock.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

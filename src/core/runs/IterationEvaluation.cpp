@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"
@@ -14,7 +12,9 @@
 #include "runs/ResultDrawing.h"
 #include "runs/RunFiles.h"
 #include "runs/SolutionFlows.h"
+#include "seams/Ui.h"
 #include "solver/Prepare.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

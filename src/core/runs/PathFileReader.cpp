@@ -1,6 +1,6 @@
 #include "runs/PathFileReader.h"
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

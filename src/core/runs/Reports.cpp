@@ -3,15 +3,15 @@
 #include <array>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"
 #include "runs/PathFileReader.h"
 #include "runs/RoadLengthClasses.h"
 #include "runs/RunFiles.h"
+#include "seams/Ui.h"
 #include "solver/Prepare.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/NodeNameParts.h"
 #include "runs/PathFileReader.h"
 #include "runs/RunFiles.h"
 #include "runs/YardingPoint.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "runs/RunFiles.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

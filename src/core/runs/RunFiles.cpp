@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Paths.h"
+#include "seams/Paths.h"
 
 namespace skyrig {
 

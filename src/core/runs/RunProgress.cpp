@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/Clock.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

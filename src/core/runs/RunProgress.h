@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -3,9 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableNetworkBuilder.h"
 #include "network/RoadNetworkBuilder.h"
@@ -18,6 +15,9 @@
 #include "runs/RunProgress.h"
 #include "runs/SolutionFlows.h"
 #include "runs/SolveStep.h"
+#include "seams/Clock.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

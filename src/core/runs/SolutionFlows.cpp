@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/AppContext.h"
 #include "document/CSkyrigDoc.h"
-#include "network/NodeName.h"
+#include "document/NodeName.h"
 #include "runs/PathFileReader.h"
 #include "solver/Prepare.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

@@ -1,10 +1,10 @@
 #include "runs/SolveStep.h"
 
-#include "app/AppContext.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/RunFiles.h"
 #include "runs/RunProgress.h"
 #include "solver/Solve.h"
+#include "view/AppContext.h"
 #include "view/MapLayers.h"
 
 namespace skyrig {

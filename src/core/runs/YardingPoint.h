@@ -3,7 +3,7 @@
 // lateral yarding distance, otherwise the nearer road end (or the foot when it is nearer still).
 #pragma once
 
-#include "runs/RunWorkArea.h"
+#include "document/RunWorkArea.h"
 
 namespace skyrig {
 

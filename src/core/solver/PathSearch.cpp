@@ -1,7 +1,7 @@
 #include "solver/PathSearch.h"
 
-#include "app/Ui.h"
-#include "solver/SolverTables.h"
+#include "document/SolverTables.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

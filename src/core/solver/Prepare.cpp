@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
+#include "seams/Ui.h"
 #include "solver/GapSort.h"
-#include "solver/SolverTables.h"
 
 namespace skyrig {
 

@@ -4,14 +4,14 @@
 #include <cmath>
 #include <string>
 
-#include "app/Random.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
+#include "seams/Random.h"
+#include "seams/Ui.h"
 #include "solver/PathSearch.h"
 #include "solver/Prepare.h"
 #include "solver/SolverFiles.h"
-#include "solver/SolverTables.h"
 
 namespace skyrig {
 

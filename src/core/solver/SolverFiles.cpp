@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/Ui.h"
-#include "network/NetworkTables.h"
-#include "solver/SolverTables.h"
+#include "document/NetworkTables.h"
+#include "document/SolverTables.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "app/Paths.h"
+#include "seams/Paths.h"
 
 namespace skyrig {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "cable/CableWorkArea.h"
-#include "layers/LayersWorkArea.h"
-#include "runs/RunWorkArea.h"
-#include "view/Canvas.h"
+#include "document/CableWorkArea.h"
+#include "document/LayersWorkArea.h"
+#include "document/RunWorkArea.h"
+#include "seams/Canvas.h"
 
 namespace skyrig {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
 
 namespace skyrig {
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

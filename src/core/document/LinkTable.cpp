@@ -1,6 +1,6 @@
 #include <cstddef>
 
-#include "network/NetworkTables.h"
+#include "document/NetworkTables.h"
 
 namespace skyrig {
 

@@ -1,14 +1,14 @@
-#include "view/LandingPlacement.h"
+#include "mouse/LandingPlacement.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "cable/TrialLandingEvaluation.h"
 #include "document/CSkyrigDoc.h"
-#include "params/ParamsCommands.h"
+#include "params/ParamsFormOpening.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 #include "view/StatusTexts.h"

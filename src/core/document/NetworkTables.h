@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "document/Grid.h"
-#include "network/NodeName.h"
+#include "document/NodeName.h"
 
 namespace skyrig {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "network/NodeName.h"
+#include "document/NodeName.h"
 
 namespace skyrig {
 

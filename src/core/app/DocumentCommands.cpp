@@ -1,11 +1,11 @@
 // Binds the document operations (layers, landing and cable road files) to the command table.
-#include "app/AppContext.h"
 #include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
 #include "document/CablewayFile.h"
 #include "document/LandingsFile.h"
 #include "document/OpenDtm.h"
 #include "document/OpenLayers.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

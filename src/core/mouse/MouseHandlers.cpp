@@ -1,11 +1,11 @@
-#include "view/MouseHandlers.h"
+#include "mouse/MouseHandlers.h"
 
-#include "app/AppContext.h"
 #include "document/CSkyrigDoc.h"
-#include "view/BoundaryAndExits.h"
+#include "mouse/BoundaryAndExits.h"
+#include "mouse/CablewayPicking.h"
+#include "mouse/LandingPlacement.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
-#include "view/CablewayPicking.h"
-#include "view/LandingPlacement.h"
 #include "view/MapDrawing.h"
 #include "view/StatusTexts.h"
 

@@ -1,4 +1,4 @@
-#include "network/NodeName.h"
+#include "document/NodeName.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/Paths.h"
+#include "seams/Paths.h"
 
 #include <cctype>
 #include <system_error>

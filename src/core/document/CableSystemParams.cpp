@@ -1,4 +1,4 @@
-#include "params/CableSystemParams.h"
+#include "document/CableSystemParams.h"
 
 namespace skyrig {
 

@@ -1,17 +1,17 @@
 // Binds the layers operations to the command table: contour lines, volume clumping, the fish
 // stream buffer and the stream and road layers.
-#include "app/AppContext.h"
 #include "app/CommandTable.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/ContourLines.h"
-#include "layers/MapRedraw.h"
 #include "layers/StreamBuffer.h"
 #include "layers/VolumeClumping.h"
 #include "params/ChokerLengthForm.h"
 #include "params/ContourIntervalForm.h"
 #include "params/FishStreamBufferForm.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
+#include "view/MapRedraw.h"
 
 namespace skyrig {
 
@@ -61,7 +61,7 @@ void createBuffer(AppContext& app) {
   FishStreamBufferForm form;
   if (app.ui.runForm(form) != FormResult::Ok) return;
   buildStreamBuffer(app.doc, form.width());
-  redrawMap(app);
+  redrawShownLayer(app);
   drawStreamsAndBuffer(app.doc, app.canvas);
 }
 

@@ -1,4 +1,4 @@
-#include "app/ScriptedUi.h"
+#include "seams/ScriptedUi.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "view/LandingDeletion.h"
+#include "mouse/LandingDeletion.h"
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "params/DeleteLandingsForm.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 
 namespace skyrig {
 

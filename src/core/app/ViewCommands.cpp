@@ -1,10 +1,10 @@
 // Binds the view operations and the mouse modes to the command table.
 #include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
-#include "view/BoundaryAndExits.h"
+#include "mouse/BoundaryAndExits.h"
+#include "mouse/LandingDeletion.h"
+#include "mouse/LandingPlacement.h"
 #include "view/CSkyrigView.h"
-#include "view/LandingDeletion.h"
-#include "view/LandingPlacement.h"
 #include "view/MapLayers.h"
 #include "view/ViewOperations.h"
 

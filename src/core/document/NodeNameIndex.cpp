@@ -1,4 +1,4 @@
-#include "solver/NodeNameIndex.h"
+#include "document/NodeNameIndex.h"
 
 #include <algorithm>
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "network/NodeName.h"
-#include "solver/CandidateList.h"
-#include "solver/LinkPairIndex.h"
-#include "solver/NodeNameIndex.h"
+#include "document/CandidateList.h"
+#include "document/LinkPairIndex.h"
+#include "document/NodeName.h"
+#include "document/NodeNameIndex.h"
 
 namespace skyrig {
 

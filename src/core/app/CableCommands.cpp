@@ -1,8 +1,8 @@
 // Binds the cable road operations to the command table.
-#include "app/AppContext.h"
 #include "app/CommandTable.h"
 #include "cable/BatchAnalysis.h"
 #include "cable/CablewayGeneration.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

@@ -1,4 +1,4 @@
-#include "cable/CableWorkArea.h"
+#include "document/CableWorkArea.h"
 
 #include "document/CSkyrigDoc.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/Canvas.h"
+#include "seams/Canvas.h"
 
 namespace skyrig {
 

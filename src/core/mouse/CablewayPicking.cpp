@@ -1,10 +1,10 @@
-#include "view/CablewayPicking.h"
+#include "mouse/CablewayPicking.h"
 
 #include <algorithm>
 
-#include "app/AppContext.h"
 #include "cable/ProfileCheckOpening.h"
 #include "document/CSkyrigDoc.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
 namespace skyrig {

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/FormModel.h"
-#include "app/Ui.h"
+#include "seams/FormModel.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

@@ -3,7 +3,7 @@
 // call these.
 #pragma once
 
-#include "app/Ui.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 

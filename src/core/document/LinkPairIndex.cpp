@@ -1,4 +1,4 @@
-#include "solver/LinkPairIndex.h"
+#include "document/LinkPairIndex.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "view/BoundaryAndExits.h"
+#include "mouse/BoundaryAndExits.h"
 
-#include "app/AppContext.h"
-#include "app/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "layers/HarvestArea.h"
+#include "seams/Ui.h"
+#include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 #include "view/MapDrawing.h"
 

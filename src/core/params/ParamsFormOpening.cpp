@@ -1,9 +1,8 @@
-// Binds the parameter forms to the command table.
-#include "params/ParamsCommands.h"
+// Opens the parameter forms on the document and applies their effects on OK.
+#include "params/ParamsFormOpening.h"
 
 #include <algorithm>
 
-#include "app/CommandTable.h"
 #include "document/CSkyrigDoc.h"
 #include "params/CableSystemForm.h"
 #include "params/LandingInfoForm.h"
@@ -54,15 +53,6 @@ FormResult openLandingInfoForm(CSkyrigDoc& doc, Ui& ui, int landingId) {
   const FormResult result = ui.runForm(form);
   if (result == FormResult::Ok) form.apply(doc);
   return result;
-}
-
-void bindParamsCommands(CommandTable& table) {
-  table.bind("InputCableSystem", [](AppContext& app) { openCableSystemForm(app.doc, app.ui); });
-  table.bind("InputOperationData",
-             [](AppContext& app) { openOperationDataForm(app.doc, app.ui); });
-  table.bind("InputRoadCosts", [](AppContext& app) { openRoadCostsForm(app.doc, app.ui); });
-  table.bind("InputLandingCosts",
-             [](AppContext& app) { openLandingInfoForm(app.doc, app.ui, 1); });
 }
 
 }  // namespace skyrig

@@ -1,4 +1,4 @@
-#include "view/RecordingCanvas.h"
+#include "seams/RecordingCanvas.h"
 
 #include <cstdio>
 
