@@ -30,6 +30,7 @@ struct ProjectSettings {
   std::vector<CellPoint> timberExits;                   // (col, row)
   bool runSeparate = true;
   bool runAllAtOnce = false;
+  bool runImprove = false;  // improve the plan after the separate run
 };
 
 // Reads PROJECT_DIR/skyrig.json; a missing file gives the defaults. False with a message

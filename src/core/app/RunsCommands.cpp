@@ -1,6 +1,7 @@
 // Binds the runs operations to the command table.
 #include "app/CommandTable.h"
 #include "runs/OptimizationRuns.h"
+#include "runs/PlanImprovement.h"
 #include "runs/Reports.h"
 #include "runs/ResultDrawing.h"
 #include "runs/ResultsFile.h"
@@ -10,6 +11,7 @@ namespace skyrig {
 void bindRunsCommands(CommandTable& table) {
   table.bind("NetworkOptimizing", runSeparateOptimization);
   table.bind("NetworkOptimizingAllAtOnce", runAllAtOnceOptimization);
+  table.bind("NetworkImprovePlan", runImprovePlan);
   table.bind("NetworkHarvestingUnit", drawHarvestingUnit);
   table.bind("ResultsShowLandings", showLandings);
   table.bind("ResultsShowCableways", showCableways);
