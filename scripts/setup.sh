@@ -2,6 +2,8 @@
 # Installs what the build needs (Debian packages) when missing, then configures and builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
+use_ccache
 
 packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev coinor-libcbc-dev coinor-libclp-dev)
 missing=()

@@ -1,5 +1,6 @@
 // skyrig-cli run [--root DIR] SCRIPT: runs a headless script (see ScriptInterpreter.h).
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -17,8 +18,12 @@ int runScriptCommand(int argc, char** argv) {
                  options.error.empty() ? "" : "\n", options.error.c_str());
     return 2;
   }
-  std::ifstream script(options.positional[0]);
-  if (!script) {
+  std::error_code ec;
+  // A folder opens as a stream that reads nothing; it must not run as an empty script.
+  std::ifstream script;
+  if (!std::filesystem::is_directory(options.positional[0], ec))
+    script.open(options.positional[0]);
+  if (!script.is_open()) {
     std::fprintf(stderr, "skyrig-cli: cannot open the script %s\n", options.positional[0].c_str());
     return 2;
   }

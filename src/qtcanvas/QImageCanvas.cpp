@@ -14,7 +14,14 @@ namespace {
 
 QColor toQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
-int roundToPixel(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+// Device coordinates far outside any picture are clamped: the painter clips them anyway, and
+// an int cannot hold every double.
+int roundToPixel(double v) {
+  constexpr double kLimit = 1.0e9;
+  if (!(v > -kLimit)) return static_cast<int>(-kLimit);
+  if (!(v < kLimit)) return static_cast<int>(kLimit);
+  return static_cast<int>(std::floor(v + 0.5));
+}
 
 // Status text: the platform's small dialog font, in device pixels.
 constexpr int kStatusPixelSize = 13;
@@ -51,7 +58,7 @@ void QImageCanvas::setWindowExtent(int windowExtent) {
 }
 
 QPoint QImageCanvas::toDevice(int x, int y) const {
-  return {roundToPixel(x * scale_), roundToPixel(-y * scale_)};
+  return {roundToPixel(x * scale_), roundToPixel(-static_cast<double>(y) * scale_)};
 }
 
 int QImageCanvas::deviceLength(double logical) const { return roundToPixel(logical * scale_); }

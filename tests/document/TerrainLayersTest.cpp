@@ -47,7 +47,7 @@ TEST_F(TerrainLayersTest, DtmHeaderBytesAreSkippedAndValuesTruncated) {
   // CR LF line ends; fractional corners lose their fraction; the 10 label bytes of line 2 hold
   // digits that must be skipped, not read.
   std::string text = rasterText(3, 2, "500000.75", "4011600.9", 10,
-                                "730.99 -0.5 -1.7\r\n 1e3 +12.25 -9999\r\n", "\r\n");
+                                "730.99 -0.5 -1.7\r\n 1e3 +12.25 -9998\r\n", "\r\n");
   openDtmText(text.replace(text.find("nrows"), 10, "nrows12345"));
   EXPECT_TRUE(ui.messages().empty());
   EXPECT_EQ(
@@ -58,17 +58,17 @@ TEST_F(TerrainLayersTest, DtmHeaderBytesAreSkippedAndValuesTruncated) {
   EXPECT_EQ(doc->dtm(3, 1), (DtmCell{500020, 4011610, -1}));
   EXPECT_EQ(doc->dtm(1, 2), (DtmCell{500000, 4011600, 1000}));
   EXPECT_EQ(std::tie(doc->dtm(2, 1).z, doc->dtm(2, 2).z, doc->dtm(3, 2).z),
-            std::make_tuple(0, 12, -9999));
-  // -0.5 truncates to 0 but is no elevation >= 0; -9999 lowers nothing.
+            std::make_tuple(0, 12, -9998));
+  // -0.5 truncates to 0 but is no elevation >= 0; -9998 lowers nothing.
   EXPECT_EQ(std::tie(doc->minElevation, doc->maxElevation), std::make_tuple(12, 1000));
   EXPECT_EQ(doc->unitBox, (UnitBox{1, 1, 3, 2}));
-  openDtmText(rasterText(2, 2, "0", "0", 5, "-9999 -9999\n-9999 -9999\n"));
-  EXPECT_EQ(std::tie(doc->minElevation, doc->maxElevation), std::make_tuple(9999, -9999));
-  openDtmText(rasterText(2, 2, "0", "0", 5, "7.9 -9999\n0 5.5\n"));
+  openDtmText(rasterText(2, 2, "0", "0", 5, "-9998 -9998\n-9998 -9998\n"));
+  EXPECT_EQ(std::tie(doc->minElevation, doc->maxElevation), std::make_tuple(9999, -9998));
+  openDtmText(rasterText(2, 2, "0", "0", 5, "7.9 -9998\n0 5.5\n"));
   EXPECT_EQ(std::tie(doc->minElevation, doc->maxElevation), std::make_tuple(0, 7));
 }
 
-TEST_F(TerrainLayersTest, DtmWithEmptyOrMissingPathStillResetsExtremesBoxAndStreams) {
+TEST_F(TerrainLayersTest, DtmWithEmptyPathStillResetsExtremesBoxAndStreams) {
   openSmallDtm();
   doc->unitBox = {2, 2, 3, 3};
   doc->streamGrid(2, 2) = 1;
@@ -80,12 +80,44 @@ TEST_F(TerrainLayersTest, DtmWithEmptyOrMissingPathStillResetsExtremesBoxAndStre
   EXPECT_EQ(doc->unitBox, (UnitBox{1, 1, 4, 3}));
   EXPECT_EQ(doc->streamGrid(2, 2) + doc->streamBufferGrid(650, 650), 0);
   EXPECT_EQ(doc->dtm(4, 3).z, 43);  // the grid itself stays
-  doc->paths.dtmPath = "E:/thesis/Forest/none.dat";
-  doc->maxElevation = 5;
-  openDtm(*doc, paths, ui);
-  EXPECT_EQ(ui.messages(),
-            std::vector<std::string>{"message exclamation: Unable to open the file"});
-  EXPECT_EQ(doc->maxElevation, -9999);
+}
+
+TEST_F(TerrainLayersTest, FailedOpenDtmKeepsTheTerrainAndTheStreamsLoaded) {
+  openSmallDtm();
+  streamsAt(4, 3, 1000, 2000);
+  doc->streamBufferGrid(2, 2) = 1;
+  write("folder/inside", "");
+  for (const char* path : {"E:/thesis/Forest/none.dat", "folder"}) {
+    ui.clearLog();
+    const auto before = snapshot();
+    doc->paths.dtmPath = path;
+    openDtm(*doc, paths, ui);
+    doc->paths = before->paths;
+    EXPECT_TRUE(testing::sameDocument(*doc, *before)) << path;
+    EXPECT_EQ(ui.messages(),
+              std::vector<std::string>{"message exclamation: Unable to open the file"});
+  }
+}
+
+TEST_F(TerrainLayersTest, HeaderMessagesSayWhatIsWrongWithTheHeader) {
+  openSmallDtm();
+  const std::string full = rasterText(2, 2, "0", "0", 10, "100 200\n300 400\n");
+  std::string noDataMissing = full;
+  noDataMissing.erase(noDataMissing.find("NODATA"),
+                      noDataMissing.find("100 200") - noDataMissing.find("NODATA"));
+  expectRefused(
+      {{noDataMissing,
+        "dem.dat: header line 6 \"100 200\" has no label: a raster file starts with six labelled lines "
+        "(ncols, nrows, xllcorner, yllcorner, cellsize, NODATA_value) and one of them seems to be missing."},
+       {"ncols 320\n" + full.substr(full.find("nrows")),
+        "header line 1 \"ncols 320\" is shorter than its label: the reader skips the first 10 "
+        "bytes of the line as the label, so the value must start after them (a label padded "
+        "with blanks, as in \"ncols         320\")."},
+       {"ncols 3200\n" + full.substr(full.find("nrows")),
+        "header line 1 \"ncols 3200\" holds no number after its label: the reader skips the "
+        "first 10 bytes of the line as the label, so the value must start after them (a label "
+        "padded with blanks, as in \"ncols         320\")."}},
+      [&](const std::string& text) { openDtmText(text); });
 }
 
 TEST_F(TerrainLayersTest, UnreadableDtmLeavesTheDocumentAsItWas) {
@@ -97,12 +129,17 @@ TEST_F(TerrainLayersTest, UnreadableDtmLeavesTheDocumentAsItWas) {
         "dem.dat: the grid has 700 columns and 3 rows; at most 699 of each fit."},
        {rasterText(2, 2, "0", "0", 10, "1 2 3"),
         "dem.dat: the file ends after 3 of its 4 values (2 columns x 2 rows)."},
-       {rasterText(2, 2, "0", "0", 10, "1 2 3x 4"), "value 4 (row 2, column 2) is not a number."},
-       {rasterText(2, 2, "0", "0", 10, "1 2 1e40 4"),
-        "value 3 (row 2, column 1) is not an elevation."},
+       {rasterText(2, 2, "0", "0", 10, "1 2 3x 4"),
+        "line 7: value 4 (row 2, column 2) \"x\" is not a number."},
+       {rasterText(2, 2, "0", "0", 10, "1 2\n1e40 4"),
+        "line 8: value 3 (row 2, column 1) \"1e40\" is not an elevation."},
+       {rasterText(2, 2, "0", "0", 10, "1 2\n 3 -9999\n"),
+        "line 8: value 4 (row 2, column 2) \"-9999\" is the no-data value -9999: the terrain "
+        "needs an elevation in every cell."},
        {rasterText(2, 2, "0", "0", 0, "1 2 3 4"), "the cell size is 0 m; it must be at least 1 m."},
        {"ncols         2\nnrows         2\nxllcorner     0", "header line 3 has no line end."},
-       {"ncols         2\nnrows     many\n", "header line 2 holds no number after its label."},
+       {"ncols         2\nnrows     many\n",
+        "header line 2 \"nrows     many\" holds no number after its label."},
        {"ncols", "the file ends in header line 1."}},
       [&](const std::string& text) { openDtmText(text); });
 }
@@ -190,13 +227,31 @@ TEST_F(TerrainLayersTest, RefusedLayersLeaveTheDocumentAsItWas) {
                  {rasterText(4, 3, "1000", "2000", 10, "1 2 3"),
                   "unit: the file ends after 3 of its 12 values (4 columns x 3 rows)."},
                  {rasterText(4, 3, "1000", "2000", 10, "1 2 3 4.5"),
-                  "unit: value 5 (row 2, column 1) is not a number."},
+                  "unit: line 7: value 5 (row 2, column 1) \".5\" is not a number."},
                  {rasterText(4, 3, "1000", "2000", 10, "1 2 99999999999 4"),
-                  "unit: value 3 (row 1, column 3) does not fit 32 bits."},
+                  "unit: line 7: value 3 (row 1, column 3) \"99999999999\" does not fit 32 bits."},
+                 {rasterText(4, 3, "1000", "2000", 10, "1 2 3 4\n 65536 0 0 0 0 0 0 0"),
+                  "unit: line 8: value 5 (row 2, column 1) \"65536\" is above 65535, the largest "
+                  "value a layer cell holds."},
                  {"ncols         4\nnrows         3", "unit: header line 2 has no line end."}},
                 [&](const std::string& text) {
                   doc->paths.boundaryPath = write("unit", text);
                   openHarvestUnitByFile(*doc, paths, ui);
+                });
+}
+
+TEST_F(TerrainLayersTest, VolumesThatCanOnlyBeMistakesAreRefused) {
+  openSmallDtm();
+  doc->volumeGrid(1, 1) = 4.0f;
+  expectRefused({{rasterText(4, 3, "1000", "2000", 10, "1 inf 0 0 0 0 0 0 0 0 0 0"),
+                  "volume: line 7: value 2 (row 1, column 2) \"inf\" is not a cell volume (at "
+                  "most 1000000 m3)."},
+                 {rasterText(4, 3, "1000", "2000", 10, "1 2 3e38 0 0 0 0 0 0 0 0 0"),
+                  "volume: line 7: value 3 (row 1, column 3) \"3e38\" is not a cell volume (at "
+                  "most 1000000 m3)."}},
+                [&](const std::string& text) {
+                  doc->paths.volumePath = write("volume", text);
+                  openVolume(*doc, paths, ui);
                 });
 }
 

@@ -80,6 +80,12 @@ TEST_F(NetworkFileReaderTest, RefusesAMalformedLineWithItsNumberAndKeepsNothing)
   EXPECT_NE(error.find(" line 1: period \"0.5\" is not a 16-bit integer"), std::string::npos);
   EXPECT_FALSE(readSaleFile(work.root() / "missing.txt", sales, error));
   EXPECT_NE(error.find("cannot be opened"), std::string::npos);
+  // A folder is no empty file.
+  std::filesystem::create_directories(work.root() / "folder");
+  EXPECT_FALSE(readLinkFile(work.root() / "folder", links, error));
+  EXPECT_NE(error.find("folder: is a folder, not a file"), std::string::npos) << error;
+  EXPECT_FALSE(readSaleFile(work.root() / "folder", sales, error));
+  EXPECT_NE(error.find("folder: is a folder, not a file"), std::string::npos) << error;
 }
 
 TEST(NearestCell, FinderAgreesWithTheTwoPassRuleIncludingTiesAndIrregularGrids) {

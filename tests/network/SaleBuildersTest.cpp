@@ -105,14 +105,23 @@ TEST(SaleCapacity, AUnitWithMoreTimberCellsThanTheSaleTableHoldsIsRefused) {
   EXPECT_NE(ui.messages()[0].find("150 x 150 cells"), std::string::npos);
 }
 
-TEST(SaleFiles, AGridWithoutVolumeGivesEmptyTablesAndEmptyFiles) {
+TEST(SaleFiles, AGridWithoutVolumeGivesEmptyTablesAndKeepsTheLastGoodFile) {
   auto doc = makeFlatArea(4, 4);
   Workspace work;
   ScriptedUi ui;
   ASSERT_TRUE(buildCableSales(*doc, work.paths(), ui, 1));
   EXPECT_EQ(doc->network.sales.count(), 0);
-  EXPECT_TRUE(std::filesystem::exists(work.root() / "output/salecablematrix.txt"));
-  EXPECT_EQ(work.read("output/salecablematrix.txt"), "");
+  EXPECT_FALSE(std::filesystem::exists(work.root() / "output/salecablematrix.txt"));
+  // A run that builds nothing leaves the file of the last run that built something.
+  doc->volumeGrid(2, 2) = 5.0f;
+  doc->unitCellFlags(2, 2) = 1;
+  ASSERT_TRUE(buildCableSales(*doc, work.paths(), ui, 1));
+  const std::string good = work.read("output/salecablematrix.txt");
+  ASSERT_FALSE(good.empty());
+  doc->volumeGrid(2, 2) = 0.0f;
+  ASSERT_TRUE(buildCableSales(*doc, work.paths(), ui, 1));
+  EXPECT_EQ(work.read("output/salecablematrix.txt"), good);
+  EXPECT_TRUE(ui.messages().empty());
 }
 
 }  // namespace

@@ -68,15 +68,33 @@ TEST(ResultsFile, RefusesFilesThatDoNotFitAndChangesNothing) {
   t.view->runs.roadStartCells.append({1, 1, 9});
   const auto before = snapshot(t);
   t.view->resultFilePath = (t.root / "r.dat").string();
-  const std::string cells = "1 0 0 0\n2 1 5 6\n3 1 7 8\n4 0 0 0\n";
+  // Yarding points on the grid: the ground point of cell (1, 1) and of cell (2, 2).
+  const DtmCell a = t.doc->dtm(1, 1);
+  const DtmCell b = t.doc->dtm(2, 2);
+  const std::string pa = std::to_string(a.x) + " " + std::to_string(a.y);
+  const std::string pb = std::to_string(b.x) + " " + std::to_string(b.y);
+  const std::string cells = "1 0 0 0\n2 1 " + pa + "\n3 1 " + pb + "\n4 0 0 0\n";
+  t.doc->landingCount = 2;
   const std::pair<std::string, std::string> cases[] = {
       {"91\n", "it holds 91 road start cells; at most 90 fit"},
       {"0\n20202\n", "it holds 20202 cable assignments; at most 20201 fit"},
       {"0\n0\n1000\n", "it holds 1000 road path cells; at most 999 fit"},
       {"1\n4 5\n", "entry 1 of the road start cells is damaged"},
-      {"0\n0\n0\n1 0 0 0\n2 1 5 6\n", "it has fewer cell lines than the loaded grid of 2 x 2 cells"},
+      {"0\n0\n0\n1 0 0 0\n2 1 " + pa + "\n", "it has fewer cell lines than the loaded grid of 2 x 2 cells"},
       {"0\n0\n0\n" + cells + "5 0 0 0\n", "it has more cell lines than the loaded grid of 2 x 2 cells"},
-      {"0\n0\n0\n1 0 0 0\n2 300 5 6\n", "cell line 2 is damaged"}};
+      {"0\n0\n0\n1 0 0 0\n2 1 x 6\n", "line 5 \"2 1 x 6\", cell line 2 is damaged"},
+      // Values that can only be mistakes, each named with its line.
+      {"0\n0\n0\n1 0 0 0\n2 300 0 0\n",
+       "line 5 \"2 300 0 0\", cell line 2: the harvest unit flag 300 is not 0 or 1"},
+      {"0\n0\n0\n1 0 0 0\n2 1 -2147483648 -2147483648\n",
+       "line 5 \"2 1 -2147483648 -2147483648\", cell line 2: the yarding point (-2147483648, "
+       "-2147483648) lies off the loaded grid"},
+      {"0\n0\n0\nnan 0 0 0\n", "line 4 \"nan 0 0 0\", cell line 1: the volume is not a finite number"},
+      {"1\n3 1 9\n", "line 2 \"3 1 9\", entry 1 of the road start cells: cell C3R1 lies outside the loaded grid"},
+      {"0\n0\n1\n1 0 9\n", "line 4 \"1 0 9\", entry 1 of the road path cells: cell C1R0 lies outside the loaded grid"},
+      {"0\n1\n3 1 2\n", "line 3 \"3 1 2\", entry 1 of the cable assignments: landing 3 does not exist (2 landings are loaded)"},
+      {"0\n1\n1 0 2\n", "line 3 \"1 0 2\", entry 1 of the cable assignments: cable system 0 is not 1 to 5"},
+      {"0\n1\n1 1 36\n", "line 3 \"1 1 36\", entry 1 of the cable assignments: cable road 36 is not 0 to 35"}};
   for (const auto& [text, reason] : cases) {
     testing::writeText(t.root / "r.dat", text);
     t.ui.clearLog();
@@ -90,7 +108,7 @@ TEST(ResultsFile, RefusesFilesThatDoNotFitAndChangesNothing) {
   // A trailing note (a cancelled run's) is no cell line.
   testing::writeText(t.root / "r.dat", "0\n0\n0\n" + cells + "Run cancelled by the user\n");
   EXPECT_TRUE(readResultsFile(t.app));
-  EXPECT_EQ(t.view->runs.yardingPoints(1, 2), (YardingPoint{7, 8}));
+  EXPECT_EQ(t.view->runs.yardingPoints(1, 2), (YardingPoint{b.x, b.y}));
 }
 
 }  // namespace

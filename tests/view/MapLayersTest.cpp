@@ -2,6 +2,9 @@
 
 #include "ViewTestSupport.h"
 #include "app/CommandTable.h"
+#include <cmath>
+
+#include "view/MapDrawing.h"
 #include "view/MapLayers.h"
 #include "view/ViewOperations.h"
 
@@ -32,6 +35,14 @@ TEST(ShowDem, ElevationClassesAtMinimumMaximumAndClassBorders) {
   EXPECT_EQ(f.view->volumeShown, 0);
   // A flat terrain (maximum = minimum) is drawn in class 0.
   EXPECT_EQ(demClass(500, 500, 500), 0);
+}
+
+TEST(MapDrawing, GroundPointsFarOffTheMapAreClampedNotOverflowed) {
+  ViewFixture f(3, 2);
+  const double far = 1.0e300;
+  EXPECT_EQ(groundToMap(*f.doc, *f.view, far, -far), (MapPoint{1000000000, -1000000000}));
+  const MapPoint nan = groundToMap(*f.doc, *f.view, std::nan(""), 0.0);
+  EXPECT_EQ(nan.x, 0);
 }
 
 TEST(ShowVolume, ClassBoundariesBelongToTheLowerClass) {

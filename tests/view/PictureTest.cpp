@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <limits>
 
 #include "QImageCanvas.h"
 #include "ViewTestSupport.h"
@@ -66,6 +67,19 @@ TEST(QImageCanvas, DirectFillsGiveThePictureOfPainterFills) {
     }
   }
   EXPECT_TRUE(literal.image() == direct.image());
+}
+
+// Coordinates from a damaged results file reach the canvas unchecked by the drawing code: the
+// extremes of int must neither overflow nor be drawn as anything but clipped lines.
+TEST(QImageCanvas, ExtremeCoordinatesAreClippedWithoutOverflow) {
+  QImageCanvas canvas(100, 100);
+  const int low = std::numeric_limits<int>::min();
+  const int high = std::numeric_limits<int>::max();
+  canvas.line(low, low, 0, 0, 5, kRed, PenStyle::Solid);
+  canvas.line(high, high, low, low, 0, kBlue, PenStyle::Dotted);
+  canvas.fillRect(low, high, high, low, kRed);
+  EXPECT_EQ(canvas.toDevice(low, low), QPoint(-858993459, 858993459));  // 0.4 px per metre
+  EXPECT_EQ(pixel(canvas.image(), {50, 50}), kRed);
 }
 
 // The sample project drawn as the runner draws it, written as PNG and read back.

@@ -184,7 +184,7 @@ class Parser {
       ++pos_;
       JsonValue item;
       if (!value(item, depth + 1)) return false;
-      out.members.emplace_back(std::move(key), std::move(item));
+      out.members.push_back({std::move(key), std::move(item)});
       skipSpace();
       if (pos_ < text_.size() && text_[pos_] == ',') {
         ++pos_;

@@ -10,6 +10,8 @@
 
 namespace skyrig {
 
+struct JsonMember;
+
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };
   Kind kind = Kind::Null;
@@ -18,10 +20,15 @@ struct JsonValue {
   bool isInteger = false;  // written without fraction or exponent
   std::string text;
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;  // in file order
+  std::vector<JsonMember> members;  // in file order
   int line = 1;
 
   const JsonValue* member(std::string_view key) const;
+};
+
+struct JsonMember {
+  std::string first;  // key
+  JsonValue second;   // value
 };
 
 std::string_view jsonKindName(JsonValue::Kind kind);

@@ -177,7 +177,8 @@ bool readRoadCosts(Checker& check, const JsonValue& obj, ProjectSettings& settin
 bool readNumberedObject(Checker& check, const std::string& path, const JsonValue& v, int low,
                         int high, int& number) {
   char* end = nullptr;
-  const long n = std::strtol(path.substr(path.rfind('.') + 1).c_str(), &end, 10);
+  const std::string key = path.substr(path.rfind('.') + 1);  // outlives `end`
+  const long n = std::strtol(key.c_str(), &end, 10);
   if (*end != '\0' || n < low || n > high)
     return check.fail(path, v,
                       "key must be a number from " + std::to_string(low) + " to " +

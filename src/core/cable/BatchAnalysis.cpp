@@ -13,6 +13,7 @@
 #include "cable/GroundProfile.h"
 #include "cable/IntermediateSupports.h"
 #include "document/CSkyrigDoc.h"
+#include "seams/OutputFile.h"
 #include "seams/Clock.h"
 #include "seams/Paths.h"
 #include "seams/Ui.h"
@@ -335,7 +336,7 @@ BatchSummary analyseAllCableways(AppContext& app, const BatchOptions& options) {
   BatchSummary summary;
 
   const std::int64_t start = app.clock.nowSeconds();
-  std::unique_ptr<std::FILE, FileCloser> timing(app.paths.openForWriting(kTimingFilePath));
+  OutputFile timing(app.paths, kTimingFilePath);
 
   std::vector<int> landings;
   const int count = std::clamp(doc.landingCount, 0, kMaxLandings);
@@ -366,13 +367,11 @@ BatchSummary analyseAllCableways(AppContext& app, const BatchOptions& options) {
   summary.cancelled = analysed < static_cast<int>(landings.size());
   drawOutcomes(app, landings, analysed, outcomes, summary);
 
-  if (timing) {
-    writeTimingFile(timing.get(), app.clock.nowSeconds() - start, summary);
-  } else {
+  if (timing) writeTimingFile(timing.get(), app.clock.nowSeconds() - start, summary);
+  if (!timing || !timing.commit())
     app.ui.message("Unable to create the timing file " + app.paths.displayName(kTimingFilePath) +
-                       ". The cable road results are stored.",
+                       " (" + timing.error() + "). The cable road results are stored.",
                    MessageIcon::Exclamation);
-  }
   return summary;
 }
 

@@ -9,6 +9,7 @@
 #include "cable/PayloadAnalysis.h"
 #include "cable/ProfileCheckPicture.h"
 #include "cable/ProfileCheckReport.h"
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 #include "seams/Ui.h"
 
@@ -266,8 +267,8 @@ void ProfileCheckForm::writeReport(Ui& ui) {
                  k > 1 && k < count && data_.work.supportMarks[k] != 0};
   const ProfileReportHeading heading{data_.landing, data_.road, data_.system, data_.tailSparHeight};
   const std::string text = profileReportText(heading, points.data(), count, data_.work.minPayload);
-  std::unique_ptr<std::FILE, FileCloser> file(paths_.openForWriting(kProfileReportPath));
-  if (file == nullptr || std::fputs(text.c_str(), file.get()) < 0) {
+  OutputFile file(paths_, kProfileReportPath);
+  if (!file || std::fputs(text.c_str(), file.get()) < 0 || !file.commit()) {
     if (!failureShown_)
       ui.message("Cannot write the profile report " + paths_.displayName(kProfileReportPath) + ".",
                  MessageIcon::Exclamation);

@@ -1,6 +1,7 @@
 #include "document/CablewayFile.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "document/FileMessages.h"
 #include "document/TextScanner.h"
 #include "document/WholeFile.h"
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 #include "seams/Ui.h"
 
@@ -28,11 +30,52 @@ struct RoadEntry {
 
 bool isPointCount(std::int32_t n) { return n >= 0 && n <= kMaxProfilePoints; }
 
+// Columns and rows a road end may lie on: the loaded grid, or the grid tables before any
+// terrain is loaded.
+struct CellLimits {
+  int cols;
+  int rows;
+};
+CellLimits cellLimits(const CSkyrigDoc& doc) {
+  if (doc.ncols >= 1 && doc.nrows >= 1) return {doc.ncols, doc.nrows};
+  return {kMaxGridCells, kMaxGridCells};
+}
+
+// A road end is a cell of the grid, or 0, 0 for a road that was never generated.
+bool isRoadEnd(std::int32_t col, std::int32_t row, CellLimits grid) {
+  return (col == 0 && row == 0) || (col >= 1 && col <= grid.cols && row >= 1 && row <= grid.rows);
+}
+
+std::string endProblem(const char* which, std::int32_t col, std::int32_t row, CellLimits grid) {
+  return std::string("its ") + which + " C" + std::to_string(col) + "R" + std::to_string(row) +
+         " lies outside the grid of " + std::to_string(grid.cols) + " columns and " +
+         std::to_string(grid.rows) + " rows";
+}
+
+// What is wrong with a road's record line, or an empty string.
+std::string checkRecord(const RoadEntry& road, CellLimits grid) {
+  const CablewayRecord& w = road.record;
+  if (!isPointCount(w.pointCount) || !isPointCount(w.genPointCount))
+    return "its point counts " + std::to_string(w.pointCount) + " and " +
+           std::to_string(w.genPointCount) + " are not 0 to 100";
+  if (!isRoadEnd(w.endCol, w.endRow, grid)) return endProblem("end cell", w.endCol, w.endRow, grid);
+  if (!isRoadEnd(w.genEndCol, w.genEndRow, grid))
+    return endProblem("generated end cell", w.genEndCol, w.genEndRow, grid);
+  if (!std::isfinite(w.slope) || !std::isfinite(w.intercept))
+    return "its slope " + std::to_string(w.slope) + " or intercept " +
+           std::to_string(w.intercept) + " is not a finite number";
+  if (w.supportCount < 0 || w.supportCount > kMaxProfilePoints)
+    return "its support count " + std::to_string(w.supportCount) + " is not 0 to 100";
+  if (!std::isfinite(road.tailSparHeight))
+    return "its tail spar height " + std::to_string(road.tailSparHeight) + " is not a number";
+  return {};
+}
+
 std::string roadName(int i, int j) {
   return "landing " + std::to_string(i) + ", cable road " + std::to_string(j);
 }
 
-std::string readRoad(TextScanner& scanner, RoadEntry& road) {
+std::string readRoad(TextScanner& scanner, CellLimits grid, RoadEntry& road) {
   CablewayRecord& w = road.record;
   ScanResult result = ScanResult::Ok;
   for (std::int32_t* field :
@@ -45,32 +88,44 @@ std::string readRoad(TextScanner& scanner, RoadEntry& road) {
       (result = scanner.readInt(w.supportCount)) != ScanResult::Ok ||
       (result = scanner.readFloat(road.tailSparHeight)) != ScanResult::Ok)
     return std::string(describeScanProblem(result));
-  if (!isPointCount(w.pointCount) || !isPointCount(w.genPointCount))
-    return "its point counts " + std::to_string(w.pointCount) + " and " +
-           std::to_string(w.genPointCount) + " are not 0 to 100";
+  if (std::string problem = checkRecord(road, grid); !problem.empty()) return problem;
   for (int k = 1; k <= w.pointCount; ++k) {
     if ((result = scanner.readTwoDecimalFloat(road.cycleTime[k])) != ScanResult::Ok ||
         (result = scanner.readTwoDecimalFloat(road.payload[k])) != ScanResult::Ok)
       return "profile point " + std::to_string(k) + ": " + std::string(describeScanProblem(result));
+    if (!std::isfinite(road.cycleTime[k]) || !std::isfinite(road.payload[k]))
+      return "profile point " + std::to_string(k) + ": its cycle time " +
+             std::to_string(road.cycleTime[k]) + " or payload " + std::to_string(road.payload[k]) +
+             " is not a finite number";
   }
   if ((result = scanner.readFloat(road.minPayload)) != ScanResult::Ok)
     return "its minimum payload: " + std::string(describeScanProblem(result));
+  if (!std::isfinite(road.minPayload))
+    return "its minimum payload " + std::to_string(road.minPayload) + " is not a finite number";
   return {};
 }
 
-std::string readRoads(TextScanner& scanner, int landingCount, std::vector<RoadEntry>& roads) {
+std::string readRoads(TextScanner& scanner, int landingCount, CellLimits grid,
+                      std::vector<RoadEntry>& roads) {
   roads.resize(static_cast<std::size_t>(landingCount) * kCablewaysPerLanding);
   for (int i = 1; i <= landingCount; ++i) {
     std::int32_t id = 0;
+    scanner.skipWhiteSpace();
     const ScanResult result = scanner.readInt(id);
+    const std::string line = "line " + std::to_string(scanner.lineAt(scanner.position())) + ", ";
     if (result != ScanResult::Ok)
-      return "landing " + std::to_string(i) + ": " + std::string(describeScanProblem(result));
+      return line + "landing " + std::to_string(i) + ": " +
+             std::string(describeScanProblem(result));
     if (id < 1 || id > kMaxLandings)
-      return "landing " + std::to_string(i) + ": its id " + std::to_string(id) + " is not 1 to 90";
+      return line + "landing " + std::to_string(i) + ": its id " + std::to_string(id) +
+             " is not 1 to 90";
     for (int j = 0; j < kCablewaysPerLanding; ++j) {
       RoadEntry& road = roads[static_cast<std::size_t>((i - 1) * kCablewaysPerLanding + j)];
-      if (std::string problem = readRoad(scanner, road); !problem.empty())
-        return roadName(i, j) + ": " + problem;
+      scanner.skipWhiteSpace();
+      const std::size_t start = scanner.position();
+      if (std::string problem = readRoad(scanner, grid, road); !problem.empty())
+        return "line " + std::to_string(scanner.lineAt(start)) + ", " + roadName(i, j) + " \"" +
+               std::string(scanner.lineTextAt(start)) + "\": " + problem;
     }
   }
   return {};
@@ -99,8 +154,11 @@ std::string checkSavable(const CSkyrigDoc& doc) {
   for (int i = 1; i <= doc.landingCount; ++i)
     for (int j = 0; j < kCablewaysPerLanding; ++j) {
       const CablewayRecord& w = doc.cableways[i][j];
-      if (!isPointCount(w.pointCount) || !isPointCount(w.genPointCount))
-        return roadName(i, j) + ": its point counts are not 0 to 100";
+      RoadEntry road;
+      road.record = w;
+      road.tailSparHeight = doc.tailSparHeight[i][j];
+      if (std::string problem = checkRecord(road, cellLimits(doc)); !problem.empty())
+        return roadName(i, j) + ": " + problem;
     }
   return {};
 }
@@ -112,9 +170,9 @@ void saveCableways(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
     reportFileProblem(ui, paths, kCablewaysSavePath, "nothing was saved: " + problem);
     return;
   }
-  std::unique_ptr<std::FILE, FileCloser> file(paths.openForWriting(kCablewaysSavePath));
+  OutputFile file(paths, kCablewaysSavePath);
   if (!file) {
-    reportUnableToOpen(ui);
+    reportNotSaved(ui, paths, kCablewaysSavePath, file.error());
     return;
   }
   std::FILE* out = file.get();
@@ -135,8 +193,7 @@ void saveCableways(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
       std::fprintf(out, "\n%10.2f\n", static_cast<double>(doc.cablewayMinPayload[i][j]));
     }
   }
-  if (std::ferror(out) != 0 || std::fclose(file.release()) != 0)
-    reportFileProblem(ui, paths, kCablewaysSavePath, "the file could not be written completely");
+  if (!file.commit()) reportNotSaved(ui, paths, kCablewaysSavePath, file.error());
 }
 
 void openCableways(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
@@ -170,7 +227,8 @@ void openCableways(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
     return;
   }
   std::vector<RoadEntry> roads;
-  if (const std::string problem = readRoads(scanner, doc.landingCount, roads); !problem.empty()) {
+  if (const std::string problem = readRoads(scanner, doc.landingCount, cellLimits(doc), roads);
+      !problem.empty()) {
     reportFileProblem(ui, paths, path, problem);
     return;
   }

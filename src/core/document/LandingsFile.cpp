@@ -1,5 +1,6 @@
 #include "document/LandingsFile.h"
 
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "document/FileMessages.h"
 #include "document/TextScanner.h"
 #include "document/WholeFile.h"
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 
 namespace skyrig {
@@ -26,27 +28,63 @@ struct LandingLine {
 
 bool inRange(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= low && v <= high; }
 
-std::string checkLine(const LandingLine& l) {
-  if (!inRange(l.id, 1, kMaxLandings)) return "its id " + std::to_string(l.id) + " is not 1 to 90";
-  if (!inRange(l.col, 0, kMaxGridCells) || !inRange(l.row, 0, kMaxGridCells))
-    return "its cell C" + std::to_string(l.col) + "R" + std::to_string(l.row) +
-           " lies outside the grid tables";
-  if (!inRange(l.system, 0, kCableSystemCount))
+// The largest construction cost the landing form takes, $.
+inline constexpr float kMaxLandingCost = 100000000.0f;
+
+// Columns and rows a landing may stand on: the loaded grid, or the grid tables before any
+// terrain is loaded.
+struct CellLimits {
+  int cols;
+  int rows;
+};
+CellLimits cellLimits(const CSkyrigDoc& doc) {
+  if (doc.ncols >= 1 && doc.nrows >= 1) return {doc.ncols, doc.nrows};
+  return {kMaxGridCells, kMaxGridCells};
+}
+
+// A slot that holds no placed landing yet: the program writes the slot of a landing being
+// placed as cell 0, 0 with system 0.
+bool isUnplacedSlot(const LandingLine& l) { return l.col == 0 && l.row == 0 && l.system == 0; }
+
+std::string cellName(std::int32_t col, std::int32_t row) {
+  return "C" + std::to_string(col) + "R" + std::to_string(row);
+}
+
+std::string checkLine(const LandingLine& l, int count, CellLimits grid) {
+  if (!inRange(l.id, 1, count))
+    return "its id " + std::to_string(l.id) + " is not 1 to " + std::to_string(count) +
+           ", the number of landings";
+  if (isUnplacedSlot(l) && l.id == count) return {};
+  if (!inRange(l.col, 1, grid.cols) || !inRange(l.row, 1, grid.rows))
+    return "its cell " + cellName(l.col, l.row) + " lies outside the grid of " +
+           std::to_string(grid.cols) + " columns and " + std::to_string(grid.rows) + " rows";
+  if (!inRange(l.system, 1, kCableSystemCount))
     return "its cable system " + std::to_string(l.system) + " is not 1 to 5";
-  if (l.sharedTower > kMaxLandings)
-    return "its shared tower id " + std::to_string(l.sharedTower) + " is above 90";
+  if (!(l.constructionCost >= 0.0f && l.constructionCost <= kMaxLandingCost))
+    return "its construction cost " + std::to_string(l.constructionCost) +
+           " is not 0 to 100000000";
+  // 0 or less shares no tower.
+  if (l.sharedTower > count || l.sharedTower == l.id)
+    return "its shared tower id " + std::to_string(l.sharedTower) +
+           " names no other landing of the file";
   return {};
 }
 
 // Follows landingSharedTower from each landing 1..count while it is > 0; returns what is
-// wrong when a chain comes back on itself.
-std::string checkSharedTowers(const PerLanding<std::int32_t>& shared, int count) {
+// wrong when a chain comes back on itself or reaches a slot that holds no landing.
+std::string checkSharedTowers(const std::vector<LandingLine>& lines, int count) {
+  PerLanding<std::int32_t> shared{};
+  PerLanding<std::uint8_t> placed{};
+  for (const LandingLine& l : lines) {
+    shared[l.id] = l.sharedTower;
+    placed[l.id] = isUnplacedSlot(l) ? 0 : 1;
+  }
   for (int i = 1; i <= count; ++i) {
     int steps = 0;
     for (std::int32_t t = shared[i]; t > 0; t = shared[t]) {
-      if (t > kMaxLandings)
-        return "the shared towers starting at landing " + std::to_string(i) + " lead to landing " +
-               std::to_string(t) + ", which is not 1 to 90";
+      if (!placed[t])
+        return "the shared tower of landing " + std::to_string(i) + " is landing " +
+               std::to_string(t) + ", which is not placed";
       if (++steps > kMaxLandings)
         return "the shared towers starting at landing " + std::to_string(i) + " form a loop";
     }
@@ -54,25 +92,39 @@ std::string checkSharedTowers(const PerLanding<std::int32_t>& shared, int count)
   return {};
 }
 
-std::string readLandings(TextScanner& scanner, std::int32_t& count,
+std::string readLandings(TextScanner& scanner, CellLimits grid, std::int32_t& count,
                          std::vector<LandingLine>& lines) {
+  std::size_t start = scanner.position();
+  const auto where = [&](std::size_t pos) {
+    return "line " + std::to_string(scanner.lineAt(pos));
+  };
   ScanResult result = scanner.readInt(count);
   if (result != ScanResult::Ok)
-    return "the number of landings: " + std::string(describeScanProblem(result));
+    return where(start) + ": the number of landings: " + std::string(describeScanProblem(result));
   if (!inRange(count, 0, kMaxLandings))
-    return "it gives " + std::to_string(count) + " landings; 0 to 90 fit";
+    return where(start) + ": it gives " + std::to_string(count) + " landings; 0 to 90 fit";
   lines.resize(static_cast<std::size_t>(count));
+  std::array<bool, kLandingSlots> seen{};
   for (int k = 0; k < count; ++k) {
     LandingLine& l = lines[static_cast<std::size_t>(k)];
-    const std::string where = "landing line " + std::to_string(k + 1);
+    scanner.skipWhiteSpace();
+    start = scanner.position();
     for (std::int32_t* field : {&l.id, &l.col, &l.row, &l.system}) {
       if ((result = scanner.readInt(*field)) != ScanResult::Ok)
-        return where + ": " + std::string(describeScanProblem(result));
+        return where(result == ScanResult::End ? start : scanner.position()) + ": " +
+               std::string(describeScanProblem(result));
     }
     if ((result = scanner.readFloat(l.constructionCost)) != ScanResult::Ok ||
         (result = scanner.readInt(l.sharedTower)) != ScanResult::Ok)
-      return where + ": " + std::string(describeScanProblem(result));
-    if (std::string problem = checkLine(l); !problem.empty()) return where + ": " + problem;
+      return where(result == ScanResult::End ? start : scanner.position()) + ": " +
+             std::string(describeScanProblem(result));
+    const std::string quoted = " \"" + std::string(scanner.lineTextAt(start)) + "\"";
+    if (std::string problem = checkLine(l, count, grid); !problem.empty())
+      return where(start) + quoted + ": " + problem;
+    if (seen[static_cast<std::size_t>(l.id)])
+      return where(start) + quoted + ": landing " + std::to_string(l.id) +
+             " is given a second time";
+    seen[static_cast<std::size_t>(l.id)] = true;
   }
   return {};
 }
@@ -86,9 +138,9 @@ void saveLandings(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
                           " is not 0 to 90");
     return;
   }
-  std::unique_ptr<std::FILE, FileCloser> file(paths.openForWriting(kLandingsSavePath));
+  OutputFile file(paths, kLandingsSavePath);
   if (!file) {
-    reportUnableToOpen(ui);
+    reportNotSaved(ui, paths, kLandingsSavePath, file.error());
     return;
   }
   std::fprintf(file.get(), "%d\n", doc.landingCount);
@@ -97,8 +149,7 @@ void saveLandings(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
     std::fprintf(file.get(), "%d %d %d %d %f %d\n", i, l.col, l.row, l.system,
                  static_cast<double>(doc.landingConstructionCost[i]), doc.landingSharedTower[i]);
   }
-  if (std::ferror(file.get()) != 0 || std::fclose(file.release()) != 0)
-    reportFileProblem(ui, paths, kLandingsSavePath, "the file could not be written completely");
+  if (!file.commit()) reportNotSaved(ui, paths, kLandingsSavePath, file.error());
 }
 
 void openLandings(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
@@ -115,12 +166,8 @@ void openLandings(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   TextScanner scanner(bytes);
   std::string problem = read == WholeFileResult::ReadFailed
                             ? "the file could not be read to its end"
-                            : readLandings(scanner, count, lines);
-  if (problem.empty()) {
-    PerLanding<std::int32_t> shared = doc.landingSharedTower;
-    for (const LandingLine& l : lines) shared[l.id] = l.sharedTower;
-    problem = checkSharedTowers(shared, count);
-  }
+                            : readLandings(scanner, cellLimits(doc), count, lines);
+  if (problem.empty()) problem = checkSharedTowers(lines, count);
   if (!problem.empty()) {
     reportFileProblem(ui, paths, path, problem);
     return;

@@ -32,8 +32,8 @@ bool fitsInt32(std::int64_t v) {
 // True when v truncated toward zero is a 32-bit integer (false for NaN and infinities).
 bool truncatesToInt32(float v) { return v >= -2147483648.0f && v < 2147483648.0f; }
 
-// Checks the header and the values; returns what is wrong, or an empty string.
-std::string checkDtm(const RasterHeader& header, const std::vector<float>& values) {
+// Checks the header; returns what is wrong, or an empty string.
+std::string checkDtmHeader(const RasterHeader& header) {
   if (header.ncols > kMaxGridCells || header.nrows > kMaxGridCells)
     return "the grid has " + std::to_string(header.ncols) + " columns and " +
            std::to_string(header.nrows) + " rows; at most " + std::to_string(kMaxGridCells) +
@@ -42,10 +42,16 @@ std::string checkDtm(const RasterHeader& header, const std::vector<float>& value
     return "the cell size is " + std::to_string(header.cellSize) + " m; it must be at least 1 m";
   if (!fitsInt32(header.columnX(header.ncols)) || !fitsInt32(header.rowY(1)))
     return "the cell coordinates do not fit 32 bits";
-  for (std::size_t i = 0; i < values.size(); ++i)
-    if (!truncatesToInt32(values[i]))
-      return "value " + std::to_string(i + 1) + " (row " + std::to_string(i / header.ncols + 1) +
-             ", column " + std::to_string(i % header.ncols + 1) + ") is not an elevation";
+  return {};
+}
+
+// An elevation is a finite whole-metre number; a cell holding the header's no-data value has
+// none, and the analyses would take it for a pit that deep.
+std::string checkElevation(float v, std::int32_t noData) {
+  if (!truncatesToInt32(v)) return "is not an elevation";
+  if (v == static_cast<float>(noData))
+    return "is the no-data value " + std::to_string(noData) +
+           ": the terrain needs an elevation in every cell";
   return {};
 }
 
@@ -77,27 +83,33 @@ void commitDtm(CSkyrigDoc& doc, const RasterHeader& header, const std::vector<fl
 
 void openDtm(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   const std::string path = doc.paths.dtmPath;
-  std::string bytes;
-  const WholeFileResult read =
-      path.empty() ? WholeFileResult::CannotOpen : readWholeFile(paths, path, bytes);
-  if (read == WholeFileResult::ReadFailed) {
-    reportFileProblem(ui, paths, path, "the file could not be read to its end");
-    return;
-  }
-  if (read == WholeFileResult::CannotOpen) {
-    if (!path.empty()) reportUnableToOpen(ui);
+  if (path.empty()) {
     resetElevationExtremes(doc);
     resetUnitBoxAndStreams(doc);
     return;
+  }
+  // A file that cannot be opened or read changes nothing: the terrain and the stream layers
+  // already loaded stay.
+  std::string bytes;
+  switch (readWholeFile(paths, path, bytes)) {
+    case WholeFileResult::Ok:
+      break;
+    case WholeFileResult::CannotOpen:
+      reportUnableToOpen(ui);
+      return;
+    case WholeFileResult::ReadFailed:
+      reportFileProblem(ui, paths, path, "the file could not be read to its end");
+      return;
   }
 
   TextScanner scanner(bytes);
   RasterHeader header;
   std::vector<float> values;
   std::string problem = readRasterHeader(scanner, header);
-  if (problem.empty() && header.ncols <= kMaxGridCells && header.nrows <= kMaxGridCells)
-    problem = readRasterValues(scanner, header, values);
-  if (problem.empty()) problem = checkDtm(header, values);
+  if (problem.empty()) problem = checkDtmHeader(header);
+  if (problem.empty())
+    problem = readRasterValues(scanner, header, values,
+                               [&](float v) { return checkElevation(v, header.noData); });
   if (!problem.empty()) {
     reportFileProblem(ui, paths, path, problem);
     return;

@@ -31,7 +31,7 @@ enum class LayerLoad {
 
 template <typename FileValue>
 LayerLoad readLayer(const CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
-                    LayerRaster<FileValue>& layer) {
+                    LayerRaster<FileValue>& layer, const RasterValueCheck<FileValue>& check) {
   if (path.empty()) return LayerLoad::Stopped;
   std::string bytes;
   switch (readWholeFile(paths, path, bytes)) {
@@ -46,7 +46,7 @@ LayerLoad readLayer(const CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std
   }
   TextScanner scanner(bytes);
   std::string problem = readRasterHeader(scanner, layer.header);
-  if (problem.empty()) problem = readRasterValues(scanner, layer.header, layer.values);
+  if (problem.empty()) problem = readRasterValues(scanner, layer.header, layer.values, check);
   if (!problem.empty()) {
     reportFileProblem(ui, paths, path, problem);
     return LayerLoad::Refused;
@@ -86,11 +86,23 @@ void copyAligned(const CSkyrigDoc& doc, const LayerRaster<FileValue>& layer, Gri
 
 std::uint16_t markerValue(std::int32_t v) { return v < 0 ? 0 : static_cast<std::uint16_t>(v); }
 
+// Marker cells hold 0 to 65535; negative values are the no-data marks and become 0.
+std::string checkMarker(std::int32_t v) {
+  return v > 65535 ? "is above 65535, the largest value a layer cell holds" : std::string();
+}
+
+// A cell's timber volume, m3. Negative values and NaN are no-data marks that become 0; an
+// infinite or absurdly large volume can only be a mistake and would overflow the sums.
+inline constexpr float kMaxCellVolume = 1.0e6f;
+std::string checkVolume(float v) {
+  return v > kMaxCellVolume ? "is not a cell volume (at most 1000000 m3)" : std::string();
+}
+
 // Reads a whole-number layer into grid; returns how the load ended.
 LayerLoad openMarkerLayer(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
                           Grid<std::uint16_t>& grid) {
   LayerRaster<std::int32_t> layer;
-  const LayerLoad load = readLayer(doc, paths, ui, path, layer);
+  const LayerLoad load = readLayer<std::int32_t>(doc, paths, ui, path, layer, checkMarker);
   if (load == LayerLoad::Read) copyAligned(doc, layer, grid, markerValue);
   return load;
 }
@@ -99,7 +111,9 @@ LayerLoad openMarkerLayer(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std
 
 void openVolume(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   LayerRaster<float> layer;
-  if (readLayer(doc, paths, ui, doc.paths.volumePath, layer) != LayerLoad::Read) return;
+  if (readLayer<float>(doc, paths, ui, doc.paths.volumePath, layer, checkVolume) !=
+      LayerLoad::Read)
+    return;
   // Negative volumes and NaN (no data) become 0.
   copyAligned(doc, layer, doc.volumeGridOriginal, [](float v) { return v >= 0.0f ? v : 0.0f; });
   doc.volumeGrid = doc.volumeGridOriginal;

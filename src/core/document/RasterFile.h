@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,14 +27,23 @@ struct RasterHeader {
 
 // Reads the six header lines: skips 10 label bytes (13 on line 6), reads the value as "%d"
 // would (a fraction is dropped: "500000.75" gives 500000), then discards through the LF.
-// Returns an empty string, or what is wrong with the header.
+// A label must start with a letter and the value must stand on the label's line, so a missing
+// header line or a value inside the label bytes is named as such. Returns an empty string, or
+// what is wrong with the header.
 std::string readRasterHeader(TextScanner& scanner, RasterHeader& header);
 
-// Reads the header's ncols x nrows values in file order, as "%f" (float) or "%d" (integer).
-// Returns an empty string, or what is wrong (the file ends early, a value is not a number).
+// What a loader says about one value: empty when it takes it, otherwise what is wrong with it
+// ("is the no-data value -9999").
+template <typename T>
+using RasterValueCheck = std::function<std::string(T)>;
+
+// Reads the header's ncols x nrows values in file order, as "%f" (float) or "%d" (integer),
+// and passes each to `check`. Returns an empty string, or what is wrong: the file ends early,
+// or "line L: value i (row r, column c) "text" is not a number" and the like.
 std::string readRasterValues(TextScanner& scanner, const RasterHeader& header,
-                             std::vector<float>& values);
+                             std::vector<float>& values, const RasterValueCheck<float>& check = {});
 std::string readRasterValues(TextScanner& scanner, const RasterHeader& header,
-                             std::vector<std::int32_t>& values);
+                             std::vector<std::int32_t>& values,
+                             const RasterValueCheck<std::int32_t>& check = {});
 
 }  // namespace skyrig

@@ -37,6 +37,7 @@ struct PathStore {
 struct SolverTables {
   // Set by the runs before Solve.
   std::string pathFileName;
+  std::uint8_t pathFileWritten = 0;  // 1 when the path file holds the best solution of the solve
   std::string iterationLogName;  // empty: no log is written
 
   // Node table: names 1..nodeCount; from-nodes first, in name order.

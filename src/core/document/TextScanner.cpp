@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
@@ -41,6 +42,26 @@ std::string_view describeScanProblem(ScanResult result) {
       return "a whole number does not fit 32 bits";
   }
   return "unreadable";
+}
+
+std::size_t TextScanner::lineAt(std::size_t pos) const {
+  const std::string_view before = text_.substr(0, std::min(pos, text_.size()));
+  return static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+}
+
+std::string_view TextScanner::wordAt(std::size_t pos, std::size_t limit) const {
+  while (pos < text_.size() && isBlank(text_[pos])) ++pos;
+  std::size_t end = pos;
+  while (end < text_.size() && !isBlank(text_[end]) && end - pos < limit) ++end;
+  return text_.substr(std::min(pos, text_.size()), end - std::min(pos, text_.size()));
+}
+
+std::string_view TextScanner::lineTextAt(std::size_t pos, std::size_t limit) const {
+  pos = std::min(pos, text_.size());
+  std::size_t end = pos;
+  while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r' && end - pos < limit)
+    ++end;
+  return text_.substr(pos, end - pos);
 }
 
 void TextScanner::skipWhiteSpace() {

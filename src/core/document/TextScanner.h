@@ -41,6 +41,14 @@ class TextScanner {
   void skipWhiteSpace();
 
   std::size_t position() const { return pos_; }
+  void setPosition(std::size_t pos) { pos_ = pos < text_.size() ? pos : text_.size(); }
+  // 1-based line of a position (counts the LFs before it; for messages).
+  std::size_t lineAt(std::size_t pos) const;
+  // The run of non-blank characters at a position (white space skipped first), at most
+  // `limit` characters: the value a message quotes.
+  std::string_view wordAt(std::size_t pos, std::size_t limit = 24) const;
+  // The rest of the line from a position, without its line end, at most `limit` characters.
+  std::string_view lineTextAt(std::size_t pos, std::size_t limit = 40) const;
   std::size_t remaining() const { return text_.size() - pos_; }
 
  private:

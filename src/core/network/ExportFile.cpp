@@ -17,19 +17,31 @@ void writeSaleLine(std::FILE* file, const SaleRecord& sale) {
 }
 
 ExportFile::ExportFile(const Paths& paths, Ui& ui, std::string_view systemPath)
-    : file_(paths.openForWriting(systemPath)) {
+    : file_(paths, systemPath), ui_(ui), name_(paths.displayName(systemPath)) {
   if (!file_)
-    ui.message("The file " + paths.displayName(systemPath) +
-                   " cannot be created; the tables are built without it.",
+    ui.message("The file " + name_ + " cannot be created (" + file_.error() +
+                   "); the tables are built without it.",
                MessageIcon::Exclamation);
 }
 
+ExportFile::~ExportFile() {
+  if (!file_ || lines_ == 0) return;  // discarded: the previous file stays
+  if (!file_.commit())
+    ui_.message("The file " + name_ + " could not be written (" + file_.error() +
+                    "); the previous file is kept and the tables are built without it.",
+                MessageIcon::Exclamation);
+}
+
 void ExportFile::write(const LinkRecord& link) {
-  if (file_) writeLinkLine(file_.get(), link);
+  if (!file_) return;
+  writeLinkLine(file_.get(), link);
+  ++lines_;
 }
 
 void ExportFile::write(const SaleRecord& sale) {
-  if (file_) writeSaleLine(file_.get(), sale);
+  if (!file_) return;
+  writeSaleLine(file_.get(), sale);
+  ++lines_;
 }
 
 }  // namespace skyrig

@@ -1,5 +1,7 @@
 // The link and sale export files: one tab-separated line per link or sale, in the order the
-// builders append them. A file that cannot be created gives one message; building goes on.
+// builders append them. A file that cannot be created or written gives one message; building
+// goes on. The file replaces the previous one when the builder is done with it, and only when
+// it holds at least one line: a run that builds nothing keeps the last good run's file.
 #pragma once
 
 #include <cstdio>
@@ -7,6 +9,7 @@
 #include <string_view>
 
 #include "document/NetworkTables.h"
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 
 namespace skyrig {
@@ -27,12 +30,18 @@ class ExportFile {
  public:
   // Creates or truncates the file; on failure shows one message and writes nothing.
   ExportFile(const Paths& paths, Ui& ui, std::string_view systemPath);
+  ExportFile(const ExportFile&) = delete;
+  ExportFile& operator=(const ExportFile&) = delete;
+  ~ExportFile();
 
   void write(const LinkRecord& link);
   void write(const SaleRecord& sale);
 
  private:
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  OutputFile file_;
+  Ui& ui_;
+  std::string name_;
+  long lines_ = 0;
 };
 
 }  // namespace skyrig

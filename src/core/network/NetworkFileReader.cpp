@@ -14,10 +14,18 @@ namespace {
 class LineReader {
  public:
   LineReader(const std::filesystem::path& file, std::string& error)
-      : in_(file, std::ios::binary), name_(file.string()), error_(error) {
+      : name_(file.string()), error_(error) {
+    std::error_code ec;
+    // A folder opens as a stream that reads nothing; it must not pass for an empty file.
+    if (std::filesystem::is_directory(file, ec)) {
+      error_ = name_ + ": is a folder, not a file";
+      return;
+    }
+    in_.open(file, std::ios::binary);
     if (!in_) error_ = name_ + ": cannot be opened";
   }
   bool opened() const { return error_.empty(); }
+  bool readToEnd() const { return error_.empty(); }
 
   // The fields of the next line that is not blank; false at the end of the file.
   bool next(std::vector<std::string>& fields) {
@@ -30,6 +38,7 @@ class LineReader {
       while (words >> word) fields.push_back(word);
       if (!fields.empty()) return true;
     }
+    if (in_.bad()) error_ = name_ + ": could not be read to its end";
     return false;
   }
 
@@ -91,7 +100,8 @@ bool readLinkFile(const std::filesystem::path& file, LinkTable& links, std::stri
       return refuse("fixed cost \"" + f[3] + "\" is not a number");
     if (!links.append(link)) return refuse("more than 500,001 links, the link table's capacity");
   }
-  return true;
+  if (!reader.readToEnd()) links.clear();
+  return reader.readToEnd();
 }
 
 bool readSaleFile(const std::filesystem::path& file, SaleTable& sales, std::string& error) {
@@ -115,7 +125,8 @@ bool readSaleFile(const std::filesystem::path& file, SaleTable& sales, std::stri
       return refuse("period \"" + f[3] + "\" is not a 16-bit integer");
     if (!sales.append(sale)) return refuse("more than 20,001 sales, the sale table's capacity");
   }
-  return true;
+  if (!reader.readToEnd()) sales.clear();
+  return reader.readToEnd();
 }
 
 }  // namespace skyrig

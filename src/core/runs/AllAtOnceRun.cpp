@@ -16,7 +16,7 @@ namespace skyrig {
 
 void runAllAtOnceOptimization(AppContext& app) {
   CSkyrigDoc& doc = app.doc;
-  FileHandle log = createOutputFile(app.paths, app.ui, kAllAtOnceLogFile);
+  OutputFile log = createOutputFile(app.paths, app.ui, kAllAtOnceLogFile);
   if (!log) return;
   const std::int64_t start = app.clock.nowSeconds();
   RunProgress progress(app, "Optimizing all at once", start);
@@ -27,6 +27,7 @@ void runAllAtOnceOptimization(AppContext& app) {
       !buildCombinedRoadNetwork(doc, app.paths, app.ui) ||
       !buildCombinedSales(doc, app.paths, app.ui)) {
     std::fputs("Run stopped: the combined network could not be built\n", log.get());
+    finishOutputFile(app.ui, log);
     return;
   }
   progress.setStage("solve");
@@ -38,6 +39,7 @@ void runAllAtOnceOptimization(AppContext& app) {
   doc.solver.iterationLogName = separateRunLog;
   if (!solved) {
     std::fputs("Run stopped: the combined network was not solved or its path file not written\n", log.get());
+    finishOutputFile(app.ui, log);
     return;
   }
   const float total = doc.solver.bestTotal;
@@ -50,6 +52,7 @@ void runAllAtOnceOptimization(AppContext& app) {
                static_cast<double>(elapsed.minutes), static_cast<double>(elapsed.seconds),
                static_cast<double>(total));
   if (progress.cancelled()) std::fputs(kCancelledNote.data(), log.get());
+  finishOutputFile(app.ui, log);
 }
 
 }  // namespace skyrig

@@ -79,7 +79,7 @@ std::optional<float> evaluate(AppContext& app, const Evaluation& e, bool cancell
   const float totalVariable = cable.variable + road.variable;
   const float totalFixed = cable.fixed + road.fixed;
   const float overall = totalVariable + totalFixed;
-  FileHandle file = createOutputFile(app.paths, app.ui, e.resultsFile);
+  OutputFile file = createOutputFile(app.paths, app.ui, e.resultsFile);
   if (!file) return std::nullopt;
   std::FILE* out = file.get();
   if (e.final)
@@ -94,12 +94,7 @@ std::optional<float> evaluate(AppContext& app, const Evaluation& e, bool cancell
                  wide(road.variable + road.fixed));
   std::fprintf(out, "OverallTotal: %f\n", wide(overall));
   if (cancelled) std::fputs(kCancelledNote.data(), out);
-  if (std::fflush(out) != 0 || std::ferror(out)) {
-    app.ui.message("The file " + app.paths.displayName(e.resultsFile) +
-                       " could not be written completely.",
-                   MessageIcon::Exclamation);
-    return std::nullopt;
-  }
+  if (!finishOutputFile(app.ui, file)) return std::nullopt;
   return overall;
 }
 

@@ -22,12 +22,9 @@ const char* nodeText(const CSkyrigDoc& doc, std::int32_t node) {
   return doc.solver.nodeNames[static_cast<std::size_t>(node)].text;
 }
 
-bool finish(AppContext& app, std::FILE* out, std::string_view name, bool cancelled) {
-  if (cancelled) std::fputs(kCancelledNote.data(), out);
-  if (std::fflush(out) == 0 && !std::ferror(out)) return true;
-  app.ui.message("The file " + app.paths.displayName(name) + " could not be written completely.",
-                 MessageIcon::Exclamation);
-  return false;
+bool finish(AppContext& app, OutputFile& out, bool cancelled) {
+  if (cancelled) std::fputs(kCancelledNote.data(), out.get());
+  return finishOutputFile(app.ui, out);
 }
 
 constexpr const char* kGradeLabels[6] = {"slope0-5",   "slope5-10",  "slope10-15",
@@ -57,7 +54,7 @@ bool writeCableReport(AppContext& app, std::string_view pathFile, bool cancelled
   PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount,
                         PathFileReader::EmptyPath::Pass);
   if (!reader.isOpen()) return false;
-  FileHandle file = createOutputFile(app.paths, app.ui, kCableReportFile);
+  OutputFile file = createOutputFile(app.paths, app.ui, kCableReportFile);
   if (!file) return false;
   PathEntry entry;
   while (reader.next(entry)) {
@@ -65,7 +62,7 @@ bool writeCableReport(AppContext& app, std::string_view pathFile, bool cancelled
     std::fprintf(file.get(), "%f\n", wide(entry.volume));
   }
   reader.readTrailer();
-  return finish(app, file.get(), kCableReportFile, cancelled);
+  return finish(app, file, cancelled);
 }
 
 bool writeRoadReport(AppContext& app, std::string_view pathFile, bool cancelled) {
@@ -73,7 +70,7 @@ bool writeRoadReport(AppContext& app, std::string_view pathFile, bool cancelled)
   PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount,
                         PathFileReader::EmptyPath::Pass);
   if (!reader.isOpen()) return false;
-  FileHandle file = createOutputFile(app.paths, app.ui, kRoadReportFile);
+  OutputFile file = createOutputFile(app.paths, app.ui, kRoadReportFile);
   if (!file) return false;
   std::FILE* out = file.get();
   PathEntry entry;
@@ -85,7 +82,7 @@ bool writeRoadReport(AppContext& app, std::string_view pathFile, bool cancelled)
     std::fputs("\n", out);
   }
   reader.readTrailer();
-  return finish(app, out, kRoadReportFile, cancelled);
+  return finish(app, file, cancelled);
 }
 
 void writeRoadMileageReport(AppContext& app) {
@@ -105,7 +102,7 @@ void writeRoadMileageReport(AppContext& app) {
   PathFileReader reader(app.paths, app.ui, kBestRoadPathReadFile, doc.solver.nodeCount,
                         PathFileReader::EmptyPath::Pass);
   if (!reader.isOpen()) return;
-  FileHandle file = createOutputFile(app.paths, app.ui, kRoadMileageFile);
+  OutputFile file = createOutputFile(app.paths, app.ui, kRoadMileageFile);
   if (!file) return;
   std::FILE* out = file.get();
 
@@ -165,7 +162,7 @@ void writeRoadMileageReport(AppContext& app) {
     for (std::size_t k = 0; k < 6; ++k)
       std::fprintf(out, "%s: %f\n", kGrandSideSlopeLabels[k], wide(grand.sideSlope[k]));
   }
-  finish(app, out, kRoadMileageFile, false);
+  finish(app, file, false);
 }
 
 }  // namespace skyrig

@@ -1,9 +1,12 @@
 #include "runs/ResultsFile.h"
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "document/TextScanner.h"
+#include "document/WholeFile.h"
 #include "runs/RunFiles.h"
 #include "seams/Ui.h"
 #include "view/AppContext.h"
@@ -20,20 +23,34 @@ void writeCells(std::FILE* out, const List& list) {
     std::fprintf(out, "%d %d %d\n", list[i].col, list[i].row, list[i].node);
 }
 
-// Reads a count and that many triples into a fresh list; an empty reason when it worked.
-template <typename List, typename Entry>
-std::string readList(std::FILE* in, List& list, const char* what, Entry (*make)(int, int, int)) {
-  int count = 0;
-  if (std::fscanf(in, "%d", &count) != 1) return std::string("the count of ") + what + " is missing";
+// Where a value stands, for messages: "line 7 "2 300 5 6"".
+std::string lineOf(const TextScanner& in, std::size_t pos) {
+  return "line " + std::to_string(in.lineAt(pos)) + " \"" + std::string(in.lineTextAt(pos)) + "\"";
+}
+
+// Reads a count and that many triples into a fresh list, passing each entry to `check`;
+// an empty reason when it worked.
+template <typename List, typename Entry, typename Check>
+std::string readList(TextScanner& in, List& list, const char* what, Entry (*make)(int, int, int),
+                     Check check) {
+  std::int32_t count = 0;
+  if (in.readInt(count) != ScanResult::Ok) return std::string("the count of ") + what + " is missing";
   if (count < 0 || count > List::kCapacity)
     return "it holds " + std::to_string(count) + " " + what + "; at most " +
            std::to_string(List::kCapacity) + " fit";
   list.clear();
   for (int i = 1; i <= count; ++i) {
-    int a = 0, b = 0, c = 0;
-    if (std::fscanf(in, "%d %d %d", &a, &b, &c) != 3)
+    std::int32_t a = 0, b = 0, c = 0;
+    in.skipWhiteSpace();
+    const std::size_t start = in.position();
+    if (in.readInt(a) != ScanResult::Ok || in.readInt(b) != ScanResult::Ok ||
+        in.readInt(c) != ScanResult::Ok)
       return std::string("entry ") + std::to_string(i) + " of the " + what + " is damaged";
-    list.append(make(a, b, c));
+    const Entry entry = make(a, b, c);
+    if (const std::string problem = check(entry); !problem.empty())
+      return lineOf(in, start) + ", entry " + std::to_string(i) + " of the " + what + ": " +
+             problem;
+    list.append(entry);
   }
   return {};
 }
@@ -41,6 +58,33 @@ std::string readList(std::FILE* in, List& list, const char* what, Entry (*make)(
 RoadCell makeRoadCell(int col, int row, int node) { return {col, row, node}; }
 CableAssignment makeAssignment(int landing, int system, int cableway) {
   return {landing, system, cableway};
+}
+
+std::string checkRoadCell(const CSkyrigDoc& doc, const RoadCell& cell) {
+  if (!isInsideGrid(doc, cell.col, cell.row))
+    return "cell C" + std::to_string(cell.col) + "R" + std::to_string(cell.row) +
+           " lies outside the loaded grid";
+  if (cell.node < 0) return "node number " + std::to_string(cell.node) + " is negative";
+  return {};
+}
+
+std::string checkAssignment(const CSkyrigDoc& doc, const CableAssignment& a) {
+  if (a.landing < 1 || a.landing > doc.landingCount || a.landing > kMaxLandings)
+    return "landing " + std::to_string(a.landing) + " does not exist (" +
+           std::to_string(doc.landingCount) + " landings are loaded)";
+  if (a.system < 1 || a.system > kCableSystemCount)
+    return "cable system " + std::to_string(a.system) + " is not 1 to 5";
+  if (a.cableway < 0 || a.cableway >= kCablewaysPerLanding)
+    return "cable road " + std::to_string(a.cableway) + " is not 0 to 35";
+  return {};
+}
+
+// A yarding point is (0, 0) for none, or a ground point on the grid's extent (a cell around).
+bool isYardingPoint(const CSkyrigDoc& doc, const YardingPoint& p) {
+  if (p.x == 0 && p.y == 0) return true;
+  const std::int64_t margin = doc.cellSize;
+  return p.x >= std::int64_t{doc.xll} - margin && p.x <= std::int64_t{doc.xMax} + margin &&
+         p.y >= std::int64_t{doc.yll} - margin && p.y <= std::int64_t{doc.yMax} + margin;
 }
 
 struct CellLine {
@@ -52,7 +96,7 @@ struct CellLine {
 }  // namespace
 
 bool writeResultsFile(AppContext& app, bool cancelled) {
-  FileHandle file = createOutputFile(app.paths, app.ui, kResultsFileWritten);
+  OutputFile file = createOutputFile(app.paths, app.ui, kResultsFileWritten);
   if (!file) return false;
   std::FILE* out = file.get();
   const RunWorkArea& runs = app.view.runs;
@@ -71,20 +115,18 @@ bool writeResultsFile(AppContext& app, bool cancelled) {
                    static_cast<unsigned>(doc.unitCellFlags(c, r)), p.x, p.y);
     }
   if (cancelled) std::fputs(kCancelledNote.data(), out);
-  if (std::fflush(out) != 0 || std::ferror(out)) {
-    app.ui.message("The file " + app.paths.displayName(kResultsFileWritten) +
-                       " could not be written completely.",
-                   MessageIcon::Exclamation);
-    return false;
-  }
-  return true;
+  return finishOutputFile(app.ui, file);
 }
 
 bool readResultsFile(AppContext& app) {
   const std::string& name = app.view.resultFilePath;
-  FileHandle file = openInputFile(app.paths, app.ui, name);
-  if (!file) return false;
-  std::FILE* in = file.get();
+  std::string bytes;
+  if (name.empty() || readWholeFile(app.paths, name, bytes) != WholeFileResult::Ok) {
+    app.ui.message("The file " + app.paths.displayName(name) + " cannot be opened.",
+                   MessageIcon::Exclamation);
+    return false;
+  }
+  TextScanner in(bytes);
   const CSkyrigDoc& doc = app.doc;
 
   // The lists are large; read into heap copies so a refused file changes nothing.
@@ -92,11 +134,14 @@ bool readResultsFile(AppContext& app) {
   auto assignments = std::make_unique<CableAssignmentList>();
   auto pathCells = std::make_unique<RoadPathCellList>();
   std::vector<CellLine> cells;
-  std::string reason = readList(in, *starts, "road start cells", makeRoadCell);
+  const auto roadCell = [&](const RoadCell& cell) { return checkRoadCell(doc, cell); };
+  std::string reason;
+  if (doc.ncols < 1 || doc.nrows < 1) reason = "no terrain is loaded";
+  if (reason.empty()) reason = readList(in, *starts, "road start cells", makeRoadCell, roadCell);
   if (reason.empty())
-    reason = readList(in, *assignments, "cable assignments", makeAssignment);
-  if (reason.empty()) reason = readList(in, *pathCells, "road path cells", makeRoadCell);
-  if (reason.empty() && (doc.ncols < 1 || doc.nrows < 1)) reason = "no terrain is loaded";
+    reason = readList(in, *assignments, "cable assignments", makeAssignment,
+                      [&](const CableAssignment& a) { return checkAssignment(doc, a); });
+  if (reason.empty()) reason = readList(in, *pathCells, "road path cells", makeRoadCell, roadCell);
   if (reason.empty()) {
     const std::size_t expected = static_cast<std::size_t>(doc.ncols) *
                                  static_cast<std::size_t>(doc.nrows);
@@ -104,22 +149,38 @@ bool readResultsFile(AppContext& app) {
     const std::string grid = std::to_string(doc.ncols) + " x " + std::to_string(doc.nrows);
     while (cells.size() < expected) {
       CellLine line;
-      unsigned flag = 0;
-      const int n = std::fscanf(in, "%f %u %d %d", &line.volume, &flag, &line.point.x,
-                                &line.point.y);
-      if (n == EOF || n == 0) {
+      std::int32_t flag = 0;
+      in.skipWhiteSpace();
+      const std::size_t start = in.position();
+      const ScanResult first = in.readFloat(line.volume);
+      if (first == ScanResult::End || first == ScanResult::NotANumber) {
         reason = "it has fewer cell lines than the loaded grid of " + grid + " cells";
         break;
       }
-      if (n != 4 || flag > 255) {
-        reason = "cell line " + std::to_string(cells.size() + 1) + " is damaged";
+      const std::string where = lineOf(in, start) + ", cell line " + std::to_string(cells.size() + 1);
+      if (first != ScanResult::Ok || in.readInt(flag) != ScanResult::Ok ||
+          in.readInt(line.point.x) != ScanResult::Ok || in.readInt(line.point.y) != ScanResult::Ok) {
+        reason = where + " is damaged";
+        break;
+      }
+      if (!std::isfinite(line.volume)) {
+        reason = where + ": the volume is not a finite number";
+        break;
+      }
+      if (flag != 0 && flag != 1) {
+        reason = where + ": the harvest unit flag " + std::to_string(flag) + " is not 0 or 1";
+        break;
+      }
+      if (!isYardingPoint(doc, line.point)) {
+        reason = where + ": the yarding point (" + std::to_string(line.point.x) + ", " +
+                 std::to_string(line.point.y) + ") lies off the loaded grid";
         break;
       }
       line.flag = static_cast<std::uint8_t>(flag);
       cells.push_back(line);
     }
     float extra = 0;
-    if (reason.empty() && std::fscanf(in, "%f", &extra) == 1)
+    if (reason.empty() && in.readFloat(extra) == ScanResult::Ok)
       reason = "it has more cell lines than the loaded grid of " + grid + " cells";
   }
   if (!reason.empty()) {

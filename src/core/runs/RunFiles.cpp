@@ -15,12 +15,21 @@ std::string iterationLogFile(std::string_view prefix, int iteration) {
   return std::string(prefix) + std::to_string(iteration) + ".txt";
 }
 
-FileHandle createOutputFile(const Paths& paths, Ui& ui, std::string_view systemPath) {
-  FileHandle file(paths.openForWriting(systemPath));
+OutputFile createOutputFile(const Paths& paths, Ui& ui, std::string_view systemPath) {
+  OutputFile file(paths, systemPath);
   if (!file)
-    ui.message("The file " + paths.displayName(systemPath) + " cannot be created.",
+    ui.message("The file " + paths.displayName(systemPath) + " cannot be created: " +
+                   file.error() + ".",
                MessageIcon::Exclamation);
   return file;
+}
+
+bool finishOutputFile(Ui& ui, OutputFile& file) {
+  if (file.commit()) return true;
+  ui.message("The file " + file.target().lexically_normal().string() +
+                 " could not be written: " + file.error() + ". The previous file is kept.",
+             MessageIcon::Exclamation);
+  return false;
 }
 
 FileHandle openInputFile(const Paths& paths, Ui& ui, std::string_view systemPath) {
@@ -34,23 +43,18 @@ FileHandle openInputFile(const Paths& paths, Ui& ui, std::string_view systemPath
 bool copyFile(const Paths& paths, Ui& ui, std::string_view from, std::string_view to) {
   FileHandle in = openInputFile(paths, ui, from);
   if (!in) return false;
-  FileHandle out = createOutputFile(paths, ui, to);
+  OutputFile out = createOutputFile(paths, ui, to);
   if (!out) return false;
   char buffer[65536];
-  bool ok = true;
   std::size_t n = 0;
-  while (ok && (n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
-    ok = std::fwrite(buffer, 1, n, out.get()) == n;
-  if (ok && !std::ferror(in.get()) && std::fflush(out.get()) == 0) return true;
-  ui.message("The file " + paths.displayName(to) + " could not be written completely.",
-             MessageIcon::Exclamation);
-  return false;
-}
-
-void removeStaleFile(const Paths& paths, std::string_view systemPath) {
-  std::error_code ec;
-  const std::filesystem::path file = paths.resolve(systemPath);
-  if (std::filesystem::is_regular_file(file, ec)) std::filesystem::remove(file, ec);
+  while ((n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
+    if (std::fwrite(buffer, 1, n, out.get()) != n) break;
+  if (std::ferror(in.get())) {
+    ui.message("The file " + paths.displayName(from) + " could not be read to its end.",
+               MessageIcon::Exclamation);
+    return false;
+  }
+  return finishOutputFile(ui, out);
 }
 
 void appendCancelledNote(const Paths& paths, std::string_view systemPath) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 
 namespace skyrig {
@@ -48,19 +49,18 @@ inline constexpr std::string_view kCancelledNote =
 
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Creates or truncates the file; on failure shows "The file NAME cannot be created." and
-// returns null.
-FileHandle createOutputFile(const Paths& paths, Ui& ui, std::string_view systemPath);
+// Opens the file's replacement (see OutputFile); on failure shows "The file NAME cannot be
+// created: REASON." and returns a closed file.
+OutputFile createOutputFile(const Paths& paths, Ui& ui, std::string_view systemPath);
+// Puts the written file in place of the old one; on failure shows "The file NAME could not be
+// written: REASON. The previous file is kept." and returns false.
+bool finishOutputFile(Ui& ui, OutputFile& file);
 // Opens the file for reading; on failure shows "The file NAME cannot be opened." and returns
 // null.
 FileHandle openInputFile(const Paths& paths, Ui& ui, std::string_view systemPath);
 
 // Copies a file byte for byte; on failure one message naming the file that failed.
 bool copyFile(const Paths& paths, Ui& ui, std::string_view from, std::string_view to);
-
-// Removes a file the run is about to have rewritten, so that a stale copy from an earlier run
-// can never be read in its place. A missing file is fine.
-void removeStaleFile(const Paths& paths, std::string_view systemPath);
 
 // Appends the cancel note to a file written by someone else (the solver's iteration log).
 void appendCancelledNote(const Paths& paths, std::string_view systemPath);

@@ -34,7 +34,7 @@ namespace {
 
 class SeparateRun {
  public:
-  SeparateRun(AppContext& app, FileHandle log)
+  SeparateRun(AppContext& app, OutputFile log)
       : app_(app),
         doc_(app.doc),
         runs_(app.view.runs),
@@ -58,7 +58,7 @@ class SeparateRun {
   AppContext& app_;
   CSkyrigDoc& doc_;
   RunWorkArea& runs_;
-  FileHandle log_;
+  OutputFile log_;
   std::int64_t start_;
   RunProgress progress_;
 
@@ -75,7 +75,7 @@ void SeparateRun::stop(const std::string& reason) {
   if (!log_) return;
   std::fprintf(log_.get(), "Run stopped in iteration %d: %s\n", k_, reason.c_str());
   if (progress_.cancelled()) std::fputs(kCancelledNote.data(), log_.get());
-  log_.reset();
+  finishOutputFile(app_.ui, log_);
 }
 
 bool SeparateRun::solveCable() {
@@ -173,7 +173,7 @@ void SeparateRun::run() {
            k_ < kMaxRunIterations && !progress_.cancelled());
   const bool cancelled = progress_.cancelled();
   if (cancelled) std::fputs(kCancelledNote.data(), log_.get());
-  log_.reset();
+  finishOutputFile(app_.ui, log_);
 
   progress_.setStage("final evaluation of iteration " + std::to_string(bestIteration_));
   progress_.report();
@@ -196,7 +196,7 @@ void runSeparateOptimization(AppContext& app) {
     app.ui.message("You have not placed timber exit location(s).", MessageIcon::Exclamation);
     return;
   }
-  FileHandle log = createOutputFile(app.paths, app.ui, kRunLogFile);
+  OutputFile log = createOutputFile(app.paths, app.ui, kRunLogFile);
   if (!log) return;
   SeparateRun(app, std::move(log)).run();
 }

@@ -14,11 +14,11 @@ bool solveNetwork(AppContext& app, RunProgress& progress, std::string_view pathF
   SolverTables& solver = app.doc.solver;
   solver.pathFileName = std::string(pathFile);
   solver.iterationLogName = std::string(iterationLog);
-  removeStaleFile(app.paths, pathFile);
+  // The path file of the last good solve stays until this solve has written its own.
   const bool solved = solve(app.doc, progress, app.paths, app.random);
   if (solved && progress.cancelled()) appendCancelledNote(app.paths, iterationLog);
   // A path file the solver could not write it has reported already.
-  return solved && FileHandle(app.paths.openForReading(pathFile)) != nullptr;
+  return solved && solver.pathFileWritten != 0;
 }
 
 void redrawMap(AppContext& app) { showDem(app.doc, app.view, app.canvas); }

@@ -142,7 +142,7 @@ void Heuristic::computeTotals() {
 void Heuristic::makeBest() {
   solver_.bestIteration = solver_.iteration;
   solver_.bestTotal = solver_.total;
-  writePathFile(paths_, ui_, sales_, solver_, pathFileReported_);
+  solver_.pathFileWritten = writePathFile(paths_, ui_, sales_, solver_, pathFileReported_) ? 1 : 0;
   solver_.bestLinkFlow = solver_.linkFlow;
 }
 
@@ -220,6 +220,7 @@ void Heuristic::run() {
 bool solve(NetworkTables& network, SolverTables& solver, Ui& ui, const Paths& paths,
            Random& random) {
   prepare(network, solver, ui);
+  solver.pathFileWritten = 0;
   solver.bestIteration = 0;
   solver.iteration = 0;
   solver.bestTotal = 1.0e19f;

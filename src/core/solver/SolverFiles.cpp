@@ -25,17 +25,19 @@ char* appendNumber(char* out, std::int32_t value) {
 
 }  // namespace
 
-void writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
+bool writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
                    const SolverTables& solver, bool& reported) {
-  std::unique_ptr<std::FILE, FileCloser> file(paths.openForWriting(solver.pathFileName));
-  if (!file) {
+  OutputFile file(paths, solver.pathFileName);
+  const auto fail = [&] {
     if (!reported)
       ui.message("The path file " + paths.displayName(solver.pathFileName) +
-                     " cannot be created. The solution is kept in memory only.",
+                     " cannot be written (" + file.error() +
+                     "). The solution is kept in memory only.",
                  MessageIcon::Exclamation);
     reported = true;
-    return;
-  }
+    return false;
+  };
+  if (!file) return fail();
   std::FILE* out = file.get();
   const std::int32_t count = sales.count();
   std::fprintf(out, "%d\n", 0);
@@ -56,15 +58,25 @@ void writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
   std::fprintf(out, "%lf\n", static_cast<double>(solver.variableTotal));
   std::fprintf(out, "%lf\n", static_cast<double>(solver.fixedTotal));
   std::fprintf(out, "%lf\n", static_cast<double>(solver.total));
+  return file.commit() || fail();
 }
 
-IterationLog::IterationLog(const Paths& paths, Ui& ui, std::string_view name) {
+IterationLog::IterationLog(const Paths& paths, Ui& ui, std::string_view name) : ui_(&ui) {
   if (name.empty()) return;
-  file_.reset(paths.openForWriting(name));
+  file_ = OutputFile(paths, name);
   if (!file_)
-    ui.message("The iteration log " + paths.displayName(name) +
-                   " cannot be created. The solve goes on without it.",
+    ui.message("The iteration log " + paths.displayName(name) + " cannot be created (" +
+                   file_.error() + "). The solve goes on without it.",
                MessageIcon::Exclamation);
+}
+
+IterationLog::~IterationLog() { finish(); }
+
+void IterationLog::finish() {
+  if (file_ && !file_.commit())
+    ui_->message("The iteration log " + file_.target().lexically_normal().string() +
+                     " could not be written (" + file_.error() + "); the previous log is kept.",
+                 MessageIcon::Exclamation);
 }
 
 void IterationLog::iteration(int number, float total) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 
 namespace skyrig {
@@ -14,9 +15,10 @@ struct SolverTables;
 class SaleTable;
 class Ui;
 
-// Writes the path file from the current paths of every sale and the current totals. A file
-// that cannot be created gives one message per Solve (`reported` remembers it).
-void writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
+// Writes the path file from the current paths of every sale and the current totals; the file
+// replaces the previous one only when complete. A file that cannot be written gives one
+// message per Solve (`reported` remembers it) and false.
+bool writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
                    const SolverTables& solver, bool& reported);
 
 class IterationLog {
@@ -25,9 +27,13 @@ class IterationLog {
   IterationLog(const Paths& paths, Ui& ui, std::string_view name);
   void iteration(int number, float total);
   void best(int number, float total);
+  // Puts the log in place of the previous one (the destructor does it too).
+  void finish();
+  ~IterationLog();
 
  private:
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  OutputFile file_;
+  Ui* ui_ = nullptr;
 };
 
 }  // namespace skyrig

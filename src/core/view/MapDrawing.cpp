@@ -5,10 +5,24 @@
 
 namespace skyrig {
 
+namespace {
+
+// Map coordinates of points far off the map (a yarding point or road end from a damaged file)
+// are clamped to a range an int holds; NaN goes to 0.
+int toMapCoordinate(double v) {
+  constexpr double kLimit = 1.0e9;
+  if (v != v) return 0;
+  if (v < -kLimit) return static_cast<int>(-kLimit);
+  if (v > kLimit) return static_cast<int>(kLimit);
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
 MapPoint groundToMap(const CSkyrigDoc& doc, const CSkyrigView& view, double groundX,
                      double groundY) {
-  return {static_cast<int>(groundX - doc.xll + view.marginX),
-          static_cast<int>(groundY - doc.yMax - view.marginY)};
+  return {toMapCoordinate(groundX - doc.xll + view.marginX),
+          toMapCoordinate(groundY - doc.yMax - view.marginY)};
 }
 
 void mapToGround(const CSkyrigDoc& doc, const CSkyrigView& view, double lx, double ly,
@@ -25,8 +39,8 @@ MapRect cellRectangle(const CSkyrigDoc& doc, int c, int r) {
   const double h = doc.cellSize / 2.0;
   const double x = doc.dtm(c, r).x;
   const double y = doc.dtm(c, r).y;
-  return {static_cast<int>(x - doc.xll - h + 100), static_cast<int>(y - doc.yMax - h - 100),
-          static_cast<int>(x - doc.xll + h + 100), static_cast<int>(y - doc.yMax + h - 100)};
+  return {toMapCoordinate(x - doc.xll - h + 100), toMapCoordinate(y - doc.yMax - h - 100),
+          toMapCoordinate(x - doc.xll + h + 100), toMapCoordinate(y - doc.yMax + h - 100)};
 }
 
 void fillCell(const CSkyrigDoc& doc, Canvas& canvas, int c, int r, Rgb colour) {
