@@ -268,10 +268,12 @@ bool parseProjectFile(const std::string& text, const std::filesystem::path& proj
     } else if (key == "runs") {
       if (!check.expect(key, v, JsonValue::Kind::Object)) return done(false);
       for (const auto& [name, rv] : v.members) {
-        if (name != "separate" && name != "allAtOnce")
-          return done(check.unknown("runs", rv, name, "separate, allAtOnce"));
+        if (name != "separate" && name != "allAtOnce" && name != "improve")
+          return done(check.unknown("runs", rv, name, "separate, allAtOnce, improve"));
         if (!check.expect("runs." + name, rv, JsonValue::Kind::Bool)) return done(false);
-        (name == "separate" ? result.runSeparate : result.runAllAtOnce) = rv.boolean;
+        (name == "separate"    ? result.runSeparate
+         : name == "allAtOnce" ? result.runAllAtOnce
+                               : result.runImprove) = rv.boolean;
       }
     } else {
       return done(check.unknown("", v, key,

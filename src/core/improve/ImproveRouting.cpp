@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "improve/PathChoiceMip.h"
+#include "improve/ProcessorClock.h"
 #include "improve/SaleRerouting.h"
 #include "improve/SimpleLowerBound.h"
 #include "improve/TerminalTrees.h"
@@ -13,7 +14,7 @@ namespace skyrig {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = ProcessorClock;
 
 // Relative allowance for the solvers' floating-point tolerances: a bound is lowered by this
 // fraction before it is reported, so rounding can never lift it above the optimum.

@@ -20,7 +20,7 @@
 namespace skyrig {
 
 struct ImproveOptions {
-  double seconds = 60;                                  // the whole engine's time limit
+  double seconds = 60;  // the whole engine's time limit, processor seconds (ProcessorClock.h)
   std::function<bool()> keepGoing;                      // false asks to stop (keeps the best)
   std::function<void(std::string_view)> progress;       // what the engine is doing
 };

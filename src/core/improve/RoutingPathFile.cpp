@@ -1,8 +1,8 @@
 #include "improve/RoutingPathFile.h"
 
 #include <cstdio>
-#include <memory>
 
+#include "seams/OutputFile.h"
 #include "seams/Paths.h"
 #include "seams/Ui.h"
 #include "document/NetworkTables.h"
@@ -12,9 +12,10 @@ namespace skyrig {
 bool writeRoutingPathFile(const Paths& paths, Ui& ui, std::string_view systemPath,
                           const SaleTable& sales, const FixedChargeProblem& problem,
                           const Routing& routing) {
-  std::unique_ptr<std::FILE, FileCloser> file(paths.openForWriting(systemPath));
+  OutputFile file(paths, systemPath);
   if (!file) {
-    ui.message("The path file " + paths.displayName(systemPath) + " cannot be created.",
+    ui.message("The path file " + paths.displayName(systemPath) + " cannot be created: " +
+                   file.error() + ".",
                MessageIcon::Exclamation);
     return false;
   }
@@ -30,7 +31,11 @@ bool writeRoutingPathFile(const Paths& paths, Ui& ui, std::string_view systemPat
   }
   const RoutingCost cost = routingCost(problem, routing);
   std::fprintf(out, "%lf\n%lf\n%lf\n", cost.variable, cost.fixed, cost.total());
-  return std::fflush(out) == 0;
+  if (file.commit()) return true;
+  ui.message("The path file " + paths.displayName(systemPath) + " could not be written: " +
+                 file.error() + ".",
+             MessageIcon::Exclamation);
+  return false;
 }
 
 }  // namespace skyrig

@@ -11,6 +11,7 @@
 #include "seams/Ui.h"
 #include "document/CSkyrigDoc.h"
 #include "improve/ImproveRouting.h"
+#include "improve/ProcessorClock.h"
 #include "improve/PlanBound.h"
 #include "improve/RoutingPathFile.h"
 #include "improve/ShortestPaths.h"
@@ -28,6 +29,7 @@ namespace skyrig {
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
+using Budget = ProcessorClock;  // time limits count processor seconds
 
 constexpr int kMaxImproveIterations = 10;
 // Share of the time limit the iterations may use; the rest is kept for the plan bound.
@@ -66,14 +68,15 @@ class PlanImprover {
       : app_(app),
         doc_(app.doc),
         progress_(app, "Improve Plan", app.clock.nowSeconds()),
-        start_(SteadyClock::now()),
+        start_(Budget::now()),
+        wallStart_(SteadyClock::now()),
         seconds_(seconds) {}
 
   std::optional<PlanImprovement> run();
 
  private:
   double elapsed() const {
-    return std::chrono::duration<double>(SteadyClock::now() - start_).count();
+    return std::chrono::duration<double>(Budget::now() - start_).count();
   }
   double left(double share) const { return std::max(0.0, share * seconds_ - elapsed()); }
   bool keepGoing();
@@ -95,7 +98,8 @@ class PlanImprover {
   AppContext& app_;
   CSkyrigDoc& doc_;
   RunProgress progress_;
-  SteadyClock::time_point start_;
+  Budget::time_point start_;
+  SteadyClock::time_point wallStart_;
   double seconds_;
   SteadyClock::time_point lastReport_{};
   mutable ScriptedUi quiet_;  // Prepare's messages on the copies; the checks here say what matters
@@ -288,13 +292,13 @@ bool PlanImprover::improveRoad(const PerLanding<double>& volume, int iteration, 
   ImproveOptions options;
   options.seconds = std::max(left(kIterationShare), kRoadSeconds);
   options.keepGoing = [this] { return keepGoing(); };
-  const auto begun = SteadyClock::now();
+  const auto begun = Budget::now();
   ImproveOutcome outcome = improveRouting(road.problem, {}, options);
   if (!isCompleteRouting(road.problem, outcome.routing))
     return fail("a landing's timber cannot reach a timber exit over the road network");
   routing = std::move(outcome.routing);
   result_.solves.push_back({iteration, false, outcome.improvedCost, outcome.bound, outcome.method,
-                            std::chrono::duration<double>(SteadyClock::now() - begun).count()});
+                            std::chrono::duration<double>(Budget::now() - begun).count()});
   return true;
 }
 
@@ -360,10 +364,10 @@ std::optional<PlanImprovement> PlanImprover::run() {
     ImproveOptions options;
     options.seconds = std::max(left(kIterationShare), kCableSeconds);
     options.keepGoing = [this] { return keepGoing(); };
-    const auto begun = SteadyClock::now();
+    const auto begun = Budget::now();
     ImproveOutcome outcome = improveRouting(problem, cable, options);
     result_.solves.push_back({k, true, outcome.improvedCost, outcome.bound, outcome.method,
-                              std::chrono::duration<double>(SteadyClock::now() - begun).count()});
+                              std::chrono::duration<double>(Budget::now() - begun).count()});
     cable = std::move(outcome.routing);
 
     auto nextRoad = std::make_unique<Level>();
@@ -388,7 +392,7 @@ std::optional<PlanImprovement> PlanImprover::run() {
 
   if (!result_.cancelled) computeBound(bestCable);
   writeFiles(*bestRoad, bestCable, bestRoadRouting);
-  result_.seconds = elapsed();
+  result_.seconds = std::chrono::duration<double>(SteadyClock::now() - wallStart_).count();
   return std::move(result_);
 }
 
@@ -485,7 +489,7 @@ bool PlanImprover::writeFiles(const Level& road, const Routing& cable,
                            road.problem, roadRouting);
   if (written) result_.files.insert(result_.files.end(), {kImprovedCablePathFile, kImprovedRoadPathFile});
 
-  if (FileHandle out = createOutputFile(app_.paths, app_.ui, kImprovedCableReportFile)) {
+  if (OutputFile out = createOutputFile(app_.paths, app_.ui, kImprovedCableReportFile)) {
     const auto paths = nodePathsOf(cable_->problem, cable);
     for (std::size_t s = 0; s < paths.size(); ++s) {
       for (const std::int32_t node : paths[s])
@@ -493,11 +497,12 @@ bool PlanImprover::writeFiles(const Level& road, const Routing& cable,
       std::fprintf(out.get(), "%f\n",
                    static_cast<double>(cable_->network.sales[static_cast<int>(s) + 1].volume));
     }
-    result_.files.push_back(kImprovedCableReportFile);
+    if (finishOutputFile(app_.ui, out)) result_.files.push_back(kImprovedCableReportFile);
+    else written = false;
   } else {
     written = false;
   }
-  if (FileHandle out = createOutputFile(app_.paths, app_.ui, kImprovedRoadReportFile)) {
+  if (OutputFile out = createOutputFile(app_.paths, app_.ui, kImprovedRoadReportFile)) {
     const auto paths = nodePathsOf(road.problem, roadRouting);
     for (std::size_t s = 0; s < paths.size(); ++s) {
       std::fprintf(out.get(), "Sale:\t%d\nVolume:\t%f\nNumberofCells:\t%d\n",
@@ -508,12 +513,13 @@ bool PlanImprover::writeFiles(const Level& road, const Routing& cable,
         std::fprintf(out.get(), "%s-", std::string(road.name(node)).c_str());
       std::fputc('\n', out.get());
     }
-    result_.files.push_back(kImprovedRoadReportFile);
+    if (finishOutputFile(app_.ui, out)) result_.files.push_back(kImprovedRoadReportFile);
+    else written = false;
   } else {
     written = false;
   }
 
-  FileHandle out = createOutputFile(app_.paths, app_.ui, kImprovedPlanFile);
+  OutputFile out = createOutputFile(app_.paths, app_.ui, kImprovedPlanFile);
   if (!out) return false;
   std::FILE* f = out.get();
   const auto costs = [f](const char* what, const PlanCosts& c) {
@@ -524,7 +530,7 @@ bool PlanImprover::writeFiles(const Level& road, const Routing& cable,
   costs("Specified plan", result_.specified.costs);
   costs("Improved plan", result_.improved.costs);
   for (const LevelSolve& solve : result_.solves) {
-    std::fprintf(f, "Iteration %d %s level: cost %f bound %s gap %s time %.1f s, %s\n",
+    std::fprintf(f, "Iteration %d %s level: cost %f bound %s gap %s processor time %.1f s, %s\n",
                  solve.iteration, solve.cable ? "cable" : "road", solve.cost,
                  solve.bound ? std::to_string(*solve.bound).c_str() : "-",
                  solve.bound && solve.cost > 0
@@ -544,8 +550,10 @@ bool PlanImprover::writeFiles(const Level& road, const Routing& cable,
   } else {
     std::fprintf(f, "Lower bound: none proven (%s)\n", result_.boundMethod.c_str());
   }
-  std::fprintf(f, "Time: %.1f s\n", elapsed());
+  std::fprintf(f, "Time: %.1f s\n",
+               std::chrono::duration<double>(SteadyClock::now() - wallStart_).count());
   if (result_.cancelled) std::fputs(kCancelledNote.data(), f);
+  if (!finishOutputFile(app_.ui, out)) return false;
   result_.files.push_back(kImprovedPlanFile);
   return written;
 }

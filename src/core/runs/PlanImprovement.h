@@ -43,7 +43,7 @@ struct LevelSolve {
   double cost = 0;                // of the improved routing, in the level's own costs
   std::optional<double> bound;    // proven bound of the level
   std::string method;
-  double seconds = 0;
+  double seconds = 0;  // processor seconds
 };
 
 struct PlanImprovement {
@@ -54,12 +54,12 @@ struct PlanImprovement {
   std::vector<LevelSolve> solves;
   int iterations = 0;
   int bestIteration = 0;  // 0: no iteration beat the specified plan
-  double seconds = 0;
+  double seconds = 0;     // wall seconds of the whole improvement
   bool cancelled = false;
   std::vector<std::string> files;  // system paths written
 };
 
-inline constexpr double kPlanImprovementSeconds = 40;
+inline constexpr double kPlanImprovementSeconds = 40;  // processor seconds
 
 // Nothing (after a message) when there is no separate run to start from or its plan cannot be
 // read back; otherwise the improvement, also when cut short by the time limit or a cancel.
