@@ -19,7 +19,7 @@
 #include "seams/Random.h"
 #include "seams/ScriptedUi.h"
 #include "solver/Solve.h"
-#include "solver_literal.h"
+#include "support/LiteralSolver.h"
 
 namespace {
 

@@ -53,7 +53,7 @@ int runImprove(const ImproveRequest& request) {
   // The heuristic's best routing, as its path file holds it.
   std::vector<std::vector<std::int32_t>> nodePaths;
   {
-    PathFileReader reader(paths, ui, request.pathFile, solver->nodeCount,
+    PathFileReader reader(paths, ui, std::string_view(request.pathFile), solver->nodeCount,
                           PathFileReader::EmptyPath::Pass);
     PathEntry entry;
     while (reader.next(entry)) nodePaths.push_back(entry.nodes);
@@ -71,7 +71,7 @@ int runImprove(const ImproveRequest& request) {
   if (!(request.seconds > 0)) return refuse("the time limit must be above 0 seconds");
   FixedChargeProblem problem;
   if (!buildFixedChargeProblem(*network, *solver, problem, error)) return refuse(error);
-  Routing start;
+  LinkRouting start;
   if (!routingFromNodePaths(problem, nodePaths, start, error))
     return refuse(error + " (a sale the heuristic could not route cannot reach its destination)");
   if (problem.duplicateLinks > 0)

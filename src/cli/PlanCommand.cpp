@@ -14,6 +14,8 @@
 #include "Subcommands.h"
 #include "app/CommandTable.h"
 #include "app/ProjectFile.h"
+#include "planexport/PlanExport.h"
+#include "planexport/PlanSolution.h"
 
 namespace skyrig::cli {
 
@@ -31,7 +33,15 @@ class Stopwatch {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-// Runs one command and prints the step with its time; false when the step showed a message
+// Messages shown since `from` that are warnings or errors (not information).
+bool warnedSince(const Session& session, std::size_t from) {
+  const std::vector<std::string> messages = session.ui.messages();
+  for (std::size_t i = from; i < messages.size(); ++i)
+    if (messages[i].rfind("message information:", 0) != 0) return true;
+  return false;
+}
+
+// Runs one command and prints the step with its time; false when the step showed a warning
 // that stops the plan (a layer or landings file that could not be read).
 bool step(Session& session, const char* id, const char* what, bool stopOnMessage) {
   const Command* command = CommandTable::instance().findById(id);
@@ -46,7 +56,7 @@ bool step(Session& session, const char* id, const char* what, bool stopOnMessage
   char line[64];
   std::snprintf(line, sizeof line, "   done in %.1f s", watch.seconds());
   std::cout << line << std::endl;
-  return !(stopOnMessage && session.ui.messages().size() > messagesBefore);
+  return !(stopOnMessage && warnedSince(session, messagesBefore));
 }
 
 bool writeMap(Session& session, const std::string& systemPath,
@@ -59,6 +69,22 @@ bool writeMap(Session& session, const std::string& systemPath,
   }
   outputs.push_back(file);
   return true;
+}
+
+// The plan's GeoPackage, GeoTIFF and GPX files under `name` in the output folder.
+void writeGisFiles(Session& session, const std::string& name, const PlanSolution& solution,
+                   std::vector<std::string>& outputs) {
+  std::cout << "== GIS files of the plan as " << name << ".*" << std::endl;
+  Stopwatch watch;
+  const PlanExportReport report = exportPlan(session.app, name, solution);
+  std::string text = describePlanExport(report);
+  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 4))
+    text.replace(at, 1, "\n   ");
+  std::cout << "   " << text << std::endl;
+  char line[64];
+  std::snprintf(line, sizeof line, "   done in %.1f s", watch.seconds());
+  std::cout << line << std::endl;
+  outputs.insert(outputs.end(), report.written.begin(), report.written.end());
 }
 
 }  // namespace
@@ -138,6 +164,7 @@ int runPlanCommand(int argc, char** argv) {
           "E:\\thesis\\output\\roadreport.txt", "E:\\thesis\\output\\RoadMileage.txt",
           "e:\\thesis\\output\\bestcablepath.txt", "e:\\thesis\\output\\bestroadpath.txt"})
       outputs.push_back(session.paths.resolve(file).string());
+    writeGisFiles(session, "plan", separateRunSolution(session.app), outputs);
   }
   // The improvement starts from the separate run's plan and writes only files of its own.
   std::optional<PlanImprovement> improvement;
@@ -157,6 +184,7 @@ int runPlanCommand(int argc, char** argv) {
     writeMap(session, "E:/thesis/output/plan-allatonce.png", outputs);
     for (const char* file : {"E:\\thesis\\output\\T&ResultsAllAtOnce.txt", "e:\\thesis\\output\\allpath.txt"})
       outputs.push_back(session.paths.resolve(file).string());
+    writeGisFiles(session, "plan-allatonce", allAtOnceSolution(session.app), outputs);
   }
 
   if (settings.runSeparate) std::cout << formatPlanSummary(gatherPlanFigures(session.app));

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "document/CSkyrigDoc.h"
+#include "gis/SpatialReference.h"
 #include "seams/Paths.h"
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
@@ -56,6 +57,10 @@ PlanFigures gatherPlanFigures(const AppContext& app) {
   const CSkyrigDoc& doc = app.doc;
   const auto& runs = app.view.runs;
   PlanFigures f;
+  if (!doc.georeference.crsWkt.empty()) {
+    f.coordinateSystem = gis::crsLabel(doc.georeference.crsWkt);
+    f.coordinateSystemOrigin = doc.georeference.crsOrigin;
+  }
 
   std::set<std::pair<int, int>> usedRoads;
   std::vector<std::set<int>> roadsOfLanding(kLandingSlots);
@@ -178,6 +183,12 @@ std::string formatPlanSummary(const PlanFigures& f) {
   std::snprintf(line, sizeof line, "%-34s %d (best: %s)\n", "Iterations", f.iterations,
                 f.bestIteration.empty() ? "-" : f.bestIteration.c_str());
   out << line;
+  std::snprintf(line, sizeof line, "%-34s ", "Coordinate system");
+  out << line
+      << (f.coordinateSystem.empty()
+              ? std::string("none: the GIS files carry none and no GPX file is written")
+              : f.coordinateSystem + " (from " + f.coordinateSystemOrigin + ")")
+      << "\n";
   return out.str();
 }
 

@@ -32,6 +32,8 @@ struct PlanFigures {
   std::string roadLengthTotal;
   std::string cableCost, roadCost, totalCost, bestIteration;
   int iterations = 0;
+  std::string coordinateSystem;  // the DTM's, named; "" when it has none
+  std::string coordinateSystemOrigin;
 };
 
 PlanFigures gatherPlanFigures(const AppContext& app);

@@ -45,22 +45,6 @@ TEST(CommandTable, FindsCommandsByTheirMenuPath) {
   EXPECT_EQ(table.findByPath("Cableways > Generate Roads"), nullptr);
 }
 
-TEST(CommandTable, AvailabilityFollowsTheCommandKind) {
-  const CommandTable& table = CommandTable::instance();
-  for (const char* id : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "ViewDrawDtm",
-                         "ToolbarUnassigned"})
-    EXPECT_FALSE(table.findById(id)->available()) << id;
-  for (const char* id : {"NetworkRoadsGenerate", "NetworkRoadsGenerateNetwork",
-                         "NetworkCableGenerateNetwork"})
-    EXPECT_TRUE(table.findById(id)->available()) << id;
-  // Every tool-bar button names a command of the table.
-  for (const std::string& id : table.toolBar()) {
-    if (!id.empty()) {
-      EXPECT_NE(table.findById(id), nullptr) << id;
-    }
-  }
-}
-
 TEST(ScriptInterpreter, RunsCommandsAndReportsScriptErrorsWithTheirLine) {
   Fixture f;
   f.doc->chokerLength = 55;

@@ -4,7 +4,7 @@
 #include "CableTestSupport.h"
 #include "cable/CablewayFan.h"
 #include "cable/CablewayGeneration.h"
-#include "cable/NearestCell.h"
+#include "document/NearestCell.h"
 
 namespace skyrig {
 namespace {

@@ -20,7 +20,7 @@ using namespace testing;
 
 struct Solved {
   FixedChargeProblem problem;
-  Routing heuristic;
+  LinkRouting heuristic;
   ImproveOutcome outcome;
 };
 
@@ -129,7 +129,7 @@ TEST(ImproveRouting, BoundIsAtMostAndCostAtLeastTheBruteForceOptimum) {
       const auto simple = simpleLowerBound(solved->problem, {});
       ASSERT_TRUE(simple.has_value());
       EXPECT_LE(*simple, optimum + tolerance);
-      Routing rerouted = solved->heuristic;
+      LinkRouting rerouted = solved->heuristic;
       rerouteSales(solved->problem, rerouted, {});
       const double reroutedCost = routingCost(solved->problem, rerouted).total();
       EXPECT_GE(reroutedCost, optimum - tolerance);
@@ -209,7 +209,7 @@ TEST(ImproveRouting, BadInputIsRefusedWithASentence) {
   FixedChargeProblem problem;
   std::string error;
   ASSERT_TRUE(buildFixedChargeProblem(network, solver, problem, error)) << error;
-  Routing start;
+  LinkRouting start;
   EXPECT_FALSE(routingFromNodePaths(problem, paths, start, error));
   // Given no usable start, the engine reports nothing improved and no bound.
   ImproveOptions options;
@@ -228,7 +228,7 @@ TEST(ImproveRouting, ThePathFileReadsBackAsTheRoutingWritten) {
   FixedChargeProblem problem;
   std::string error;
   ASSERT_TRUE(buildFixedChargeProblem(network, solver, problem, error));
-  Routing routing;
+  LinkRouting routing;
   ASSERT_TRUE(routingFromNodePaths(problem, paths, routing, error));
   ImproveOptions options;
   options.seconds = 10;

@@ -139,7 +139,7 @@ inline std::vector<std::vector<std::int32_t>> heuristicPaths(NetworkTables& netw
 
 // The least cost over every combination of simple paths, one per sale (tiny problems only).
 inline double bruteForceOptimum(const FixedChargeProblem& problem) {
-  std::vector<std::vector<Routing::value_type>> choices(problem.sales.size());
+  std::vector<std::vector<LinkRouting::value_type>> choices(problem.sales.size());
   for (std::size_t s = 0; s < problem.sales.size(); ++s) {
     std::vector<std::int32_t> links;
     std::vector<std::uint8_t> seen(static_cast<std::size_t>(problem.nodeCount) + 1, 0);
@@ -161,7 +161,7 @@ inline double bruteForceOptimum(const FixedChargeProblem& problem) {
     walk(problem.sales[s].entry);
   }
   double best = std::numeric_limits<double>::infinity();
-  Routing routing(problem.sales.size());
+  LinkRouting routing(problem.sales.size());
   const std::function<void(std::size_t)> choose = [&](std::size_t s) {
     if (s == problem.sales.size()) {
       best = std::min(best, routingCost(problem, routing).total());

@@ -5,17 +5,6 @@
 namespace skyrig {
 namespace {
 
-TEST(LayersCommands, ReachableByTheirMenuPaths) {
-  for (const char* path :
-       {"Layers > DEM > Draw Contour Lines", "Layers > DEM > Change Contour Interval",
-        "Layers > Volume > Clump cells", "Layers > Streams > Show Streams",
-        "Layers > Streams > Create Buffer", "Layers > Roads > ShowRoads"}) {
-    const Command* command = CommandTable::instance().findByPath(path);
-    ASSERT_NE(command, nullptr) << path;
-    EXPECT_TRUE(command->available()) << path;
-  }
-}
-
 // 500..1000 m rising eastwards: at 100 m four levels give eight segments.
 struct Contours : test::LayersProject {
   Contours() : LayersProject(7, 4) {

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "NetworkFixture.h"
+#include "document/NearestCell.h"
 #include "network/ExportFile.h"
-#include "network/NearestCell.h"
 #include "network/NetworkFileReader.h"
 
 namespace skyrig {
@@ -90,24 +90,24 @@ TEST_F(NetworkFileReaderTest, RefusesAMalformedLineWithItsNumberAndKeepsNothing)
 
 TEST(NearestCell, FinderAgreesWithTheTwoPassRuleIncludingTiesAndIrregularGrids) {
   auto doc = testing::makeFlatArea(30, 25);
-  const NearestCellFinder regular(*doc);
+  const NearestCellSearch regular(*doc);
   // Halfway between two columns and two rows: the earlier column and row win.
   EXPECT_EQ(regular.find(1005.0, 4000235.0), (CellPoint{1, 1}));
-  EXPECT_EQ(nearestCell(*doc, 1005.0, 4000235.0), (CellPoint{1, 1}));
+  EXPECT_EQ(findNearestCell(*doc, 1005.0, 4000235.0), (CellPoint{1, 1}));
   std::mt19937 rng(7);
   std::uniform_real_distribution<double> x(900.0, 1400.0), y(3999900.0, 4000350.0);
   for (int i = 0; i < 2000; ++i) {
     const double px = i % 10 == 0 ? 1000.0 + 5.0 * (i % 70) : x(rng);
     const double py = y(rng);
-    ASSERT_EQ(regular.find(px, py), nearestCell(*doc, px, py)) << px << " " << py;
+    ASSERT_EQ(regular.find(px, py), findNearestCell(*doc, px, py)) << px << " " << py;
   }
   // Columns out of order and a column without any X of 0 or more.
   std::swap(doc->dtm(3, 1).x, doc->dtm(8, 1).x);
   for (int r = 1; r <= 25; ++r) doc->dtm(5, r).x = -1;
-  const NearestCellFinder irregular(*doc);
+  const NearestCellSearch irregular(*doc);
   for (int i = 0; i < 500; ++i) {
     const double px = x(rng), py = y(rng);
-    ASSERT_EQ(irregular.find(px, py), nearestCell(*doc, px, py)) << px << " " << py;
+    ASSERT_EQ(irregular.find(px, py), findNearestCell(*doc, px, py)) << px << " " << py;
   }
 }
 

@@ -101,8 +101,6 @@ TEST(RoadCostsForm, OkStoresAllValuesAndRefusesAStreamMultiplierBelowOne) {
   expected.sideSlopeLimit = 0.8f;
   expected.streamCrossingMultiplier = 10000000.0f;
   EXPECT_EQ(doc->roadCosts, expected);
-  for (const char* id : {"InputCableSystem", "InputOperationData", "InputLandingCosts"})
-    EXPECT_TRUE(CommandTable::instance().findById(id)->available()) << id;
 }
 
 }  // namespace

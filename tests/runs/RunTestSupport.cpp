@@ -141,7 +141,7 @@ void expectSeparateRunInvariants(TestApp& t) {
   EXPECT_EQ(paths, doc.network.sales.count());
   float sold = 0;
   for (int s = 1; s <= doc.network.sales.count(); ++s) sold += doc.network.sales[s].volume;
-  ASSERT_TRUE(flowsFromPathFile(t.app, kBestCablePathFile));
+  ASSERT_TRUE(flowsFromRouting(t.app, kBestCablePathFile));
   float sunk = 0;
   for (int i = 1; i <= doc.network.links.count(); ++i)
     if (doc.network.links[i].to.view() == "DummyDest1")

@@ -32,7 +32,7 @@ class SolverTest : public ::testing::Test {
   bool run() {
     solver.pathFileName = "path.txt";
     solver.iterationLogName = "log.txt";
-    return solve(network, solver, ui, work.paths(), random);
+    return solve(network, solver, ui, work.paths(), random).has_value();
   }
   std::string name(std::int32_t n) const {
     return std::string(solver.nodeNames[static_cast<std::size_t>(n)].view());

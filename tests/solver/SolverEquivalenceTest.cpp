@@ -9,13 +9,13 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "../../bench/solver_literal.h"
 #include "document/NetworkTables.h"
 #include "document/SolverTables.h"
 #include "seams/Paths.h"
 #include "seams/Random.h"
 #include "seams/ScriptedUi.h"
 #include "solver/Solve.h"
+#include "support/LiteralSolver.h"
 
 namespace skyrig {
 namespace {
@@ -188,7 +188,7 @@ void expectSameSolution(const Instance& in, NetworkTables& network, SolverTables
   Random random(in.randomSeed);
   ScriptedUi ui;
   const Paths paths(dir);
-  const bool solved = solve(network, solver, ui, paths, random);
+  const bool solved = solve(network, solver, ui, paths, random).has_value();
 
   SCOPED_TRACE(label);
   ASSERT_EQ(solved, expected.solved);

@@ -72,6 +72,7 @@ constexpr Entry kCommands[] = {
     {"ResultsOpenFile", "Results>File Manager", "Open File", "", K::Operation},
     {"ResultsSaveFile", "Results>File Manager", "Save File", "", K::Operation},
     {"ResultsRoadReports", "Results", "Road reports", "", K::Operation},
+    {"ResultsExportPlan", "Results", "Export Plan...", "", K::Operation},
     {"ZoomIn", "Zoom", "In", "", K::Operation},
     {"ZoomOut", "Zoom", "Out", "", K::Operation},
     {"LayersShowDem", "Layers>DEM", "Show DEM", "", K::Operation},

@@ -1,5 +1,6 @@
 // Binds the runs operations to the command table.
 #include "app/CommandTable.h"
+#include "planexport/PlanExport.h"
 #include "runs/OptimizationRuns.h"
 #include "runs/PlanImprovement.h"
 #include "runs/Reports.h"
@@ -22,6 +23,7 @@ void bindRunsCommands(CommandTable& table) {
   table.bind("ResultsOpenFile", [](AppContext& app) { readResultsFile(app); });
   table.bind("ResultsSaveFile", [](AppContext& app) { writeResultsFile(app); });
   table.bind("ResultsRoadReports", writeRoadMileageReport);
+  table.bind("ResultsExportPlan", exportPlanCommand);
 }
 
 }  // namespace skyrig

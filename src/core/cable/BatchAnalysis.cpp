@@ -11,7 +11,7 @@
 
 #include "cable/CablewayGeneration.h"
 #include "cable/GroundProfile.h"
-#include "cable/IntermediateSupports.h"
+#include "cable/RoadAnalysisStep.h"
 #include "document/CSkyrigDoc.h"
 #include "seams/OutputFile.h"
 #include "seams/Clock.h"
@@ -28,24 +28,6 @@ namespace {
 constexpr Rgb kInfeasibleColour{100, 100, 100};
 constexpr Rgb kFeasibleAtMinimumColour{200, 200, 255};
 constexpr Rgb kFeasibleTallerColour{200, 255, 255};
-
-// The support reduction analyses each candidate set as the trial landing's road 0.
-class TrialRoadHooks final : public SupportPlacementHooks {
- public:
-  TrialRoadHooks(const CableSystemParams& params, float tail, AnalysisRows rows, bool& wrote)
-      : params_(params), tail_(tail), rows_(rows), wrote_(wrote) {}
-  float analyseCandidate(CableWorkArea& work) override {
-    analyseRoad(params_, work, 0, tail_, rows_);
-    wrote_ = true;
-    return work.minPayload;
-  }
-
- private:
-  const CableSystemParams& params_;
-  float tail_;
-  AnalysisRows rows_;
-  bool& wrote_;
-};
 
 float tailHeight(const CableSystemParams& p, int k) {
   return (static_cast<float>(k) / 3.0f) * (p.maxSparTreeHeight - p.minSparTreeHeight) +
@@ -268,32 +250,21 @@ RoadOutcome analyseRoadWithShortening(CSkyrigDoc& doc, CableWorkArea& work,
 
   // One height trial on the current analysed count; true when the payload suffices.
   auto tryHeight = [&](int k) {
-    const float tail = tailHeight(p, k);
-    TrialRoadHooks hooks(p, tail, trialRoadRows, wroteTrialRows);
-    placeSupports(p, work, {tail, tail, true}, hooks);
-    record.supportCount = work.supportCount;
-    flags.streamDragging = 0;
     ++counters.iterations;
-    analyseRoad(p, work, i, tail, rows);
-    doc.cablewayMinPayload[i][r] = work.minPayload;
+    analyseRoadAtTail(p, work, tailHeight(p, k), i, rows, trialRoadRows,
+                      CandidateStreamDragging::Forget, record, doc.cablewayMinPayload[i][r],
+                      wroteTrialRows);
     lastTried = k;
     return minPay <= work.minPayload;
   };
-  auto applySwitches = [&] {
-    if (work.minPayload < minPay) flags.payloadTooSmall = 1;
-    doc.cablewayCycleTime[i][r] = work.roadCycleTime;
-    if (p.downhillAvailable == 1) flags.downhillYarding = 0;
-    if (p.haulbackLine == 1) flags.needsHaulback = 0;
-  };
+  auto applySwitches = [&] { applySystemSwitches(p, work, doc.cablewayCycleTime[i][r]); };
 
   storedTail = hmin;
   for (int k = 0; k <= 3; ++k) {
     flags.clearAll();
     sampleProfile(doc, work, i, s, r);
     work.analysedCount = work.sampledCount;
-    record.pointCount = work.analysedCount;
-    record.endCol = work.profile[work.analysedCount].col;
-    record.endRow = work.profile[work.analysedCount].row;
+    endRoadAtAnalysedPoint(work, record);
     if (tryHeight(k)) {
       storedTail = tailHeight(p, k);
       break;
@@ -306,9 +277,7 @@ RoadOutcome analyseRoadWithShortening(CSkyrigDoc& doc, CableWorkArea& work,
     --work.analysedCount;
     if (work.analysedCount <= 4) break;
     shortened = true;
-    record.pointCount = work.analysedCount;
-    record.endCol = work.profile[work.analysedCount].col;
-    record.endRow = work.profile[work.analysedCount].row;
+    endRoadAtAnalysedPoint(work, record);
     storedTail = hmin;
     for (int k = 0; k <= 3; ++k) {
       flags.clearAll();

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cable/NearestCell.h"
 #include "document/CSkyrigDoc.h"
+#include "document/NearestCell.h"
 
 namespace skyrig {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cable/NearestCell.h"
 #include "document/CSkyrigDoc.h"
 #include "document/CableWorkArea.h"
+#include "document/NearestCell.h"
 
 namespace skyrig {
 

@@ -2,8 +2,7 @@
 
 #include "cable/CablewayFan.h"
 #include "cable/GroundProfile.h"
-#include "cable/IntermediateSupports.h"
-#include "cable/PayloadAnalysis.h"
+#include "cable/RoadAnalysisStep.h"
 #include "document/CSkyrigDoc.h"
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
@@ -14,21 +13,6 @@ namespace skyrig {
 namespace {
 
 constexpr int kTrial = 0;  // landing slot of the trial evaluation
-
-class TrialHooks final : public SupportPlacementHooks {
- public:
-  TrialHooks(CSkyrigDoc& doc, const CableSystemParams& params, float tail)
-      : doc_(doc), params_(params), tail_(tail) {}
-  float analyseCandidate(CableWorkArea& work) override {
-    analyseRoad(params_, work, kTrial, tail_, documentRows(doc_, kTrial, 0));
-    return work.minPayload;
-  }
-
- private:
-  CSkyrigDoc& doc_;
-  const CableSystemParams& params_;
-  float tail_;
-};
 
 // Squared horizontal reach (m2) of the road's farthest point inside the harvest unit, or 0.
 float reachInsideUnit(const CSkyrigDoc& doc, const CableWorkArea& work, const Landing& site,
@@ -67,7 +51,6 @@ float evaluateLandingPosition(AppContext& app, int col, int row, int system) {
     road.pointCount = road.genPointCount;
   }
 
-  const float minPay = p.minPayloadPerTurn;
   const float tail = p.minSparTreeHeight;
   ConditionFlags& flags = work.flags;
   const Landing& site = doc.landings[kTrial];
@@ -75,29 +58,21 @@ float evaluateLandingPosition(AppContext& app, int col, int row, int system) {
   for (int r = 0; r < kCablewaysPerLanding; ++r) {
     CablewayRecord& road = doc.cableways[kTrial][r];
     auto analyse = [&] {
-      TrialHooks hooks(doc, p, tail);
-      placeSupports(p, work, {tail, tail, true}, hooks);
-      analyseRoad(p, work, kTrial, tail, documentRows(doc, kTrial, r));
-      road.supportCount = work.supportCount;
-      doc.cablewayMinPayload[kTrial][r] = work.minPayload;
-      if (work.minPayload < minPay) flags.payloadTooSmall = 1;
-      doc.cablewayCycleTime[kTrial][r] = work.roadCycleTime;
-      if (p.downhillAvailable == 1) flags.downhillYarding = 0;
-      if (p.haulbackLine == 1) flags.needsHaulback = 0;
+      bool wroteTrialRows = false;
+      analyseRoadAtTail(p, work, tail, kTrial, documentRows(doc, kTrial, r),
+                        documentRows(doc, kTrial, 0), CandidateStreamDragging::Keep, road,
+                        doc.cablewayMinPayload[kTrial][r], wroteTrialRows);
+      applySystemSwitches(p, work, doc.cablewayCycleTime[kTrial][r]);
     };
     flags.clearFive();
     sampleProfile(doc, work, kTrial, system, r);
     work.analysedCount = work.sampledCount;
-    road.pointCount = work.analysedCount;
-    road.endCol = work.profile[work.analysedCount].col;
-    road.endRow = work.profile[work.analysedCount].row;
+    endRoadAtAnalysedPoint(work, road);
     analyse();
     while (flags.anyOfFive()) {
       --work.analysedCount;
       if (work.analysedCount <= 4) break;
-      road.pointCount = work.analysedCount;
-      road.endCol = work.profile[work.analysedCount].col;
-      road.endRow = work.profile[work.analysedCount].row;
+      endRoadAtAnalysedPoint(work, road);
       flags.clearFive();
       analyse();
     }

@@ -10,6 +10,7 @@
 
 #include "document/CableSystemParams.h"
 #include "document/ContourStore.h"
+#include "document/Georeference.h"
 #include "document/Grid.h"
 #include "document/NetworkTables.h"
 #include "document/Records.h"
@@ -101,6 +102,10 @@ struct CSkyrigDoc {
   RoadCostParams roadCosts;
 
   InputPaths paths;
+  // The coordinate system of ESRI ASCII grid layers ("crs" of the project file; "" = none),
+  // as any definition GDAL accepts; a DTM read by GDAL carries its own.
+  std::string crsDefinition;
+  Georeference georeference;  // set by Open DTM
 
   CellPoint pickStart{-1, -1};
   CellPoint pickEnd{-1, -1};

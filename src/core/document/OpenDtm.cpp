@@ -6,8 +6,11 @@
 
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
+#include "document/GisRasterFile.h"
 #include "document/RasterFile.h"
 #include "document/WholeFile.h"
+#include "gis/SpatialReference.h"
+#include "seams/Ui.h"
 
 namespace skyrig {
 
@@ -79,6 +82,47 @@ void commitDtm(CSkyrigDoc& doc, const RasterHeader& header, const std::vector<fl
   }
 }
 
+// An ESRI ASCII grid's cell coordinates are its cell centres; its coordinate system is the
+// project's "crs", when one is given and GDAL knows it.
+void setTextGridGeoreference(CSkyrigDoc& doc, Ui& ui) {
+  Georeference& g = doc.georeference;
+  g = Georeference{};
+  g.westEdge = doc.xll - doc.cellSize / 2.0;
+  g.northEdge = doc.yMax + doc.cellSize / 2.0;
+  g.cellSize = doc.cellSize;
+  if (doc.crsDefinition.empty()) return;
+  const std::string problem = gis::crsFromDefinition(doc.crsDefinition, g.crsWkt);
+  if (!problem.empty()) {
+    g.crsWkt.clear();
+    ui.message("The project's coordinate system (\"crs\" in skyrig.json): " + problem +
+                   ". The terrain is loaded without one; the plan's GIS files carry none.",
+               MessageIcon::Exclamation);
+    return;
+  }
+  g.crsOrigin = "skyrig.json";
+}
+
+// A DTM in a format other than the ESRI ASCII grid, read through GDAL; refused as a whole (with
+// a message) or committed like the text reader's.
+void openDtmThroughGdal(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path) {
+  GisRasterFile file;
+  std::string problem = readGisRasterFile(paths, path, kMaxGridCells, file);
+  if (problem.empty()) problem = checkDtmHeader(file.header);
+  const std::vector<float> values(file.values.begin(), file.values.end());
+  if (problem.empty())
+    problem = checkGisValues<float>(file, values, [](float v) {
+      return checkElevation(v, static_cast<std::int32_t>(kNoDataValue));
+    });
+  if (!problem.empty()) {
+    reportFileProblem(ui, paths, path, problem);
+    return;
+  }
+  commitDtm(doc, file.header, values);
+  resetUnitBoxAndStreams(doc);
+  doc.georeference = file.georeference;
+  noteBandsRead(ui, paths, path, file);
+}
+
 }  // namespace
 
 void openDtm(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
@@ -86,6 +130,10 @@ void openDtm(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   if (path.empty()) {
     resetElevationExtremes(doc);
     resetUnitBoxAndStreams(doc);
+    return;
+  }
+  if (isGisRasterFile(paths, path)) {
+    openDtmThroughGdal(doc, paths, ui, path);
     return;
   }
   // A file that cannot be opened or read changes nothing: the terrain and the stream layers
@@ -116,6 +164,7 @@ void openDtm(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   }
   commitDtm(doc, header, values);
   resetUnitBoxAndStreams(doc);
+  setTextGridGeoreference(doc, ui);
 }
 
 }  // namespace skyrig

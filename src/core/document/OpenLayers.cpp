@@ -1,15 +1,20 @@
 #include "document/OpenLayers.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "document/CSkyrigDoc.h"
 #include "document/FileMessages.h"
+#include "document/GisRasterFile.h"
 #include "document/LayerAlignment.h"
 #include "document/RasterFile.h"
 #include "document/WholeFile.h"
+#include "gis/SpatialReference.h"
+#include "seams/Paths.h"
 #include "seams/Ui.h"
 
 namespace skyrig {
@@ -29,10 +34,71 @@ enum class LayerLoad {
   Refused   // the file is unusable: the document must stay as it was
 };
 
+// A layer file read through GDAL may be larger than the grid (it is cropped to the DTM), up to
+// this many columns and rows.
+constexpr int kMaxGisLayerCells = 8192;
+
+float fileValue(double v, float) { return static_cast<float>(v); }
+std::int32_t fileValue(double v, std::int32_t) {
+  constexpr double low = std::numeric_limits<std::int32_t>::min();
+  constexpr double high = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(std::trunc(std::clamp(v, low, high)));
+}
+
+// The GDAL counterpart of the text reader's steps: the same checks of cell size and overlap,
+// and besides them the coordinate system, which an ESRI ASCII grid does not carry.
+template <typename FileValue>
+LayerLoad readGisLayer(const CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
+                       const char* resampling, LayerRaster<FileValue>& layer,
+                       const RasterValueCheck<FileValue>& check) {
+  GisRasterFile file;
+  std::string problem = readGisRasterFile(paths, path, kMaxGisLayerCells, file);
+  const std::string source = paths.resolve(path).string();
+  std::vector<FileValue> values(file.values.size());
+  for (std::size_t i = 0; i < file.values.size(); ++i)
+    values[i] = fileValue(file.values[i], FileValue{});
+  if (problem.empty()) problem = checkGisValues<FileValue>(file, values, check);
+  if (!problem.empty()) {
+    reportFileProblem(ui, paths, path, problem);
+    return LayerLoad::Refused;
+  }
+  const Georeference& dtm = doc.georeference;
+  if (file.header.cellSize != doc.cellSize) {
+    ui.message("Grid size is different from that of DTM. " + source + " has cells of " +
+                   std::to_string(file.header.cellSize) + " m, the DTM of " +
+                   std::to_string(doc.cellSize) + " m. This puts it onto the DTM's grid:\n" +
+                   gdalwarpOntoDtm(dtm, doc.ncols, doc.nrows, source, resampling),
+               MessageIcon::Exclamation);
+    return LayerLoad::Stopped;
+  }
+  const std::string& crs = file.georeference.crsWkt;
+  if (!crs.empty() && !dtm.crsWkt.empty() && !gis::sameCrs(crs, dtm.crsWkt)) {
+    ui.message("The coordinate system of " + source + " (" + gis::crsLabel(crs) +
+                   ") is not the DTM's (" + gis::crsLabel(dtm.crsWkt) +
+                   "). This puts it onto the DTM's grid:\n" +
+                   gdalwarpOntoDtm(dtm, doc.ncols, doc.nrows, source, resampling),
+               MessageIcon::Exclamation);
+    return LayerLoad::Refused;
+  }
+  const std::optional<LayerOffsets> offsets = alignLayer(doc, file.header);
+  if (!offsets) {
+    reportFileProblem(ui, paths, path, "the layer does not overlap the DTM");
+    return LayerLoad::Refused;
+  }
+  layer.header = file.header;
+  layer.offsets = *offsets;
+  layer.values = std::move(values);
+  noteBandsRead(ui, paths, path, file);
+  return LayerLoad::Read;
+}
+
 template <typename FileValue>
 LayerLoad readLayer(const CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
-                    LayerRaster<FileValue>& layer, const RasterValueCheck<FileValue>& check) {
+                    const char* resampling, LayerRaster<FileValue>& layer,
+                    const RasterValueCheck<FileValue>& check) {
   if (path.empty()) return LayerLoad::Stopped;
+  if (isGisRasterFile(paths, path))
+    return readGisLayer(doc, paths, ui, path, resampling, layer, check);
   std::string bytes;
   switch (readWholeFile(paths, path, bytes)) {
     case WholeFileResult::Ok:
@@ -102,7 +168,8 @@ std::string checkVolume(float v) {
 LayerLoad openMarkerLayer(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::string& path,
                           Grid<std::uint16_t>& grid) {
   LayerRaster<std::int32_t> layer;
-  const LayerLoad load = readLayer<std::int32_t>(doc, paths, ui, path, layer, checkMarker);
+  const LayerLoad load =
+      readLayer<std::int32_t>(doc, paths, ui, path, "near", layer, checkMarker);
   if (load == LayerLoad::Read) copyAligned(doc, layer, grid, markerValue);
   return load;
 }
@@ -111,7 +178,7 @@ LayerLoad openMarkerLayer(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std
 
 void openVolume(CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   LayerRaster<float> layer;
-  if (readLayer<float>(doc, paths, ui, doc.paths.volumePath, layer, checkVolume) !=
+  if (readLayer<float>(doc, paths, ui, doc.paths.volumePath, "sum", layer, checkVolume) !=
       LayerLoad::Read)
     return;
   // Negative volumes and NaN (no data) become 0.

@@ -63,6 +63,7 @@ struct ResultList {
 using CableAssignmentList = ResultList<CableAssignment, 20202>;  // one per timber-cell path
 using RoadPathCellList = ResultList<RoadCell, 1000>;             // every node of every road path
 using RoadStartCellList = ResultList<RoadCell, 91>;              // first node of every road path
+using TimberCellList = ResultList<CellPoint, 20202>;             // (col, row) of a timber cell
 
 struct RunWorkArea {
   // Coupling arrays of the separate run, landings 1..90.
@@ -71,6 +72,9 @@ struct RunWorkArea {
   PerLanding<float> landingRoadFixedShare{};    // $ of road construction charged to the landing
 
   CableAssignmentList cableAssignments;
+  // The timber cell of each cableAssignments entry, at the same index (for the plan's GIS
+  // export); empty after a results file was read, as the file does not hold them.
+  TimberCellList cableAssignmentCells;
   RoadPathCellList roadPathCells;
   RoadStartCellList roadStartCells;
   Grid<YardingPoint> yardingPoints;

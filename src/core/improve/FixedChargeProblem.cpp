@@ -99,7 +99,7 @@ bool buildFixedChargeProblem(const NetworkTables& network, const SolverTables& s
 
 bool routingFromNodePaths(const FixedChargeProblem& problem,
                           const std::vector<std::vector<std::int32_t>>& nodePaths,
-                          Routing& routing, std::string& error) {
+                          LinkRouting& routing, std::string& error) {
   if (nodePaths.size() != problem.sales.size()) {
     error = "the solution has " + std::to_string(nodePaths.size()) + " paths for " +
             std::to_string(problem.sales.size()) + " sales";
@@ -126,7 +126,7 @@ bool routingFromNodePaths(const FixedChargeProblem& problem,
 }
 
 std::vector<std::vector<std::int32_t>> nodePathsOf(const FixedChargeProblem& problem,
-                                                   const Routing& routing) {
+                                                   const LinkRouting& routing) {
   std::vector<std::vector<std::int32_t>> paths(routing.size());
   for (std::size_t s = 0; s < routing.size(); ++s) {
     if (routing[s].empty()) continue;
@@ -137,7 +137,7 @@ std::vector<std::vector<std::int32_t>> nodePathsOf(const FixedChargeProblem& pro
   return paths;
 }
 
-std::vector<double> linkFlows(const FixedChargeProblem& problem, const Routing& routing) {
+std::vector<double> linkFlows(const FixedChargeProblem& problem, const LinkRouting& routing) {
   std::vector<double> flow(problem.links.size(), 0.0);
   for (std::size_t s = 0; s < routing.size(); ++s)
     for (const std::int32_t link : routing[s])
@@ -145,7 +145,7 @@ std::vector<double> linkFlows(const FixedChargeProblem& problem, const Routing& 
   return flow;
 }
 
-RoutingCost routingCost(const FixedChargeProblem& problem, const Routing& routing) {
+RoutingCost routingCost(const FixedChargeProblem& problem, const LinkRouting& routing) {
   const std::vector<double> flow = linkFlows(problem, routing);
   RoutingCost cost;
   for (std::size_t k = 0; k < flow.size(); ++k) {
@@ -156,7 +156,7 @@ RoutingCost routingCost(const FixedChargeProblem& problem, const Routing& routin
   return cost;
 }
 
-bool isCompleteRouting(const FixedChargeProblem& problem, const Routing& routing) {
+bool isCompleteRouting(const FixedChargeProblem& problem, const LinkRouting& routing) {
   if (routing.size() != problem.sales.size()) return false;
   for (std::size_t s = 0; s < routing.size(); ++s) {
     std::int32_t at = problem.sales[s].entry;

@@ -43,7 +43,7 @@ struct FixedChargeProblem {
 };
 
 // Per sale the links of its path, entry first; an empty path means the sale is not routed.
-using Routing = std::vector<std::vector<std::int32_t>>;
+using LinkRouting = std::vector<std::vector<std::int32_t>>;
 
 // Fills `problem` from links, sales and node numbers of the last Prepare. False with `error`
 // (a sentence for the user) for input the improvement cannot take: a negative cost, a sale
@@ -60,11 +60,11 @@ void indexOutgoingLinks(FixedChargeProblem& problem);
 // steps between two nodes no link joins.
 bool routingFromNodePaths(const FixedChargeProblem& problem,
                           const std::vector<std::vector<std::int32_t>>& nodePaths,
-                          Routing& routing, std::string& error);
+                          LinkRouting& routing, std::string& error);
 
 // Node paths (entry node first) of a routing.
 std::vector<std::vector<std::int32_t>> nodePathsOf(const FixedChargeProblem& problem,
-                                                   const Routing& routing);
+                                                   const LinkRouting& routing);
 
 struct RoutingCost {
   double variable = 0;
@@ -73,12 +73,12 @@ struct RoutingCost {
 };
 
 // Variable cost times flow plus the fixed cost of every link that carries volume, in double.
-RoutingCost routingCost(const FixedChargeProblem& problem, const Routing& routing);
+RoutingCost routingCost(const FixedChargeProblem& problem, const LinkRouting& routing);
 
 // Per link the volume a routing puts on it.
-std::vector<double> linkFlows(const FixedChargeProblem& problem, const Routing& routing);
+std::vector<double> linkFlows(const FixedChargeProblem& problem, const LinkRouting& routing);
 
 // True when every sale has a path from its entry to its destination over consecutive links.
-bool isCompleteRouting(const FixedChargeProblem& problem, const Routing& routing);
+bool isCompleteRouting(const FixedChargeProblem& problem, const LinkRouting& routing);
 
 }  // namespace skyrig

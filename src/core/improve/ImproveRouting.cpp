@@ -28,7 +28,7 @@ std::optional<double> ImproveOutcome::gapPercent() const {
   return std::max(0.0, 100.0 * (improvedCost - *bound) / improvedCost);
 }
 
-ImproveOutcome improveRouting(const FixedChargeProblem& problem, const Routing& start,
+ImproveOutcome improveRouting(const FixedChargeProblem& problem, const LinkRouting& start,
                               const ImproveOptions& options) {
   const Clock::time_point deadline =
       Clock::now() + std::chrono::duration_cast<Clock::duration>(
@@ -55,7 +55,7 @@ ImproveOutcome improveRouting(const FixedChargeProblem& problem, const Routing& 
   }
   outcome.startCost = routingCost(problem, outcome.routing).total();
   outcome.improvedCost = outcome.startCost;
-  const auto offer = [&](Routing&& routing) {
+  const auto offer = [&](LinkRouting&& routing) {
     if (!isCompleteRouting(problem, routing)) return;
     const double cost = routingCost(problem, routing).total();
     if (cost < outcome.improvedCost) {
@@ -88,7 +88,7 @@ ImproveOutcome improveRouting(const FixedChargeProblem& problem, const Routing& 
   }
   if (!outcome.provenOptimal && keepGoing()) {
     say("rerouting sales one at a time");
-    Routing routing = outcome.routing;
+    LinkRouting routing = outcome.routing;
     rerouteSales(problem, routing, keepGoing);
     offer(std::move(routing));
     if (outcome.method.empty()) outcome.method = "local improvement";

@@ -26,7 +26,7 @@ struct ImproveOptions {
 };
 
 struct ImproveOutcome {
-  Routing routing;             // the best routing found (the start when nothing beat it)
+  LinkRouting routing;             // the best routing found (the start when nothing beat it)
   double startCost = 0;
   double improvedCost = 0;
   std::optional<double> bound;  // proven lower bound, never above improvedCost
@@ -40,7 +40,7 @@ struct ImproveOutcome {
 
 // `start` must be a complete routing of `problem` (see isCompleteRouting); an incomplete one is
 // replaced by cheapest paths sale after sale.
-ImproveOutcome improveRouting(const FixedChargeProblem& problem, const Routing& start,
+ImproveOutcome improveRouting(const FixedChargeProblem& problem, const LinkRouting& start,
                               const ImproveOptions& options);
 
 }  // namespace skyrig

@@ -103,7 +103,7 @@ PathChoiceModel buildPathChoiceModel(const FixedChargeProblem& problem, const Sa
 }
 
 std::vector<double> pathChoiceValues(const PathChoiceModel& model, const SalePaths& paths,
-                                     const Routing& routing) {
+                                     const LinkRouting& routing) {
   std::vector<double> values(static_cast<std::size_t>(model.mip.columns()), 0.0);
   for (std::size_t s = 0; s < paths.size(); ++s) {
     const auto found = std::find(paths[s].begin(), paths[s].end(), routing[s]);
@@ -117,10 +117,10 @@ std::vector<double> pathChoiceValues(const PathChoiceModel& model, const SalePat
   return values;
 }
 
-std::optional<Routing> routingOfValues(const PathChoiceModel& model, const SalePaths& paths,
+std::optional<LinkRouting> routingOfValues(const PathChoiceModel& model, const SalePaths& paths,
                                        const std::vector<double>& values) {
   if (values.empty()) return std::nullopt;
-  Routing routing(paths.size());
+  LinkRouting routing(paths.size());
   for (std::size_t s = 0; s < paths.size(); ++s) {
     // The path with the largest share (a whole one in a vertex solution).
     std::int32_t chosen = -1;
@@ -134,7 +134,7 @@ std::optional<Routing> routingOfValues(const PathChoiceModel& model, const SaleP
 }
 
 PathChoiceResult solvePathChoice(const FixedChargeProblem& problem, const SalePaths& paths,
-                                 const Routing& start, double seconds) {
+                                 const LinkRouting& start, double seconds) {
   const PathChoiceModel model = buildPathChoiceModel(problem, paths);
   const MipModel::Result solved =
       model.mip.solve(pathChoiceValues(model, paths, start), seconds);

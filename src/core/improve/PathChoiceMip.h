@@ -40,13 +40,13 @@ PathChoiceModel buildPathChoiceModel(const FixedChargeProblem& problem, const Sa
                                      const std::vector<std::int32_t>& alwaysColumns = {});
 // Column values of a routing (empty when one of its paths is not among `paths`).
 std::vector<double> pathChoiceValues(const PathChoiceModel& model, const SalePaths& paths,
-                                     const Routing& routing);
+                                     const LinkRouting& routing);
 // The routing a solution chooses (nothing when a sale has no path chosen).
-std::optional<Routing> routingOfValues(const PathChoiceModel& model, const SalePaths& paths,
+std::optional<LinkRouting> routingOfValues(const PathChoiceModel& model, const SalePaths& paths,
                                        const std::vector<double>& values);
 
 struct PathChoiceResult {
-  std::optional<Routing> routing;  // CBC's best routing (at least as good as the start)
+  std::optional<LinkRouting> routing;  // CBC's best routing (at least as good as the start)
   std::optional<double> bound;     // CBC's proven lower bound, when it gave one
   bool provenOptimal = false;
   std::string note;                // what happened, for the user
@@ -55,6 +55,6 @@ struct PathChoiceResult {
 // Solves the path-choice model from the start routing (used as CBC's first solution; its
 // paths must be among `paths`) within `seconds`.
 PathChoiceResult solvePathChoice(const FixedChargeProblem& problem, const SalePaths& paths,
-                                 const Routing& start, double seconds);
+                                 const LinkRouting& start, double seconds);
 
 }  // namespace skyrig

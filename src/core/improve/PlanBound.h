@@ -24,7 +24,7 @@ struct PlanBoundInput {
   std::vector<std::int32_t> landingLinks;      // cable links out of the landings with roads
   std::vector<double> landingSetFixedCost;     // F per set of them (bit i: landingLinks[i])
   std::vector<std::int32_t> closedLandingLinks;  // landings no road reaches: never used
-  Routing start;                               // a plan's cable routing, to start from
+  LinkRouting start;                               // a plan's cable routing, to start from
 };
 
 struct PlanBoundResult {

@@ -11,7 +11,7 @@ namespace skyrig {
 
 bool writeRoutingPathFile(const Paths& paths, Ui& ui, std::string_view systemPath,
                           const SaleTable& sales, const FixedChargeProblem& problem,
-                          const Routing& routing) {
+                          const LinkRouting& routing) {
   OutputFile file(paths, systemPath);
   if (!file) {
     ui.message("The path file " + paths.displayName(systemPath) + " cannot be created: " +

@@ -16,6 +16,6 @@ class Ui;
 // False (after one message naming the file) when the file cannot be created.
 bool writeRoutingPathFile(const Paths& paths, Ui& ui, std::string_view systemPath,
                           const SaleTable& sales, const FixedChargeProblem& problem,
-                          const Routing& routing);
+                          const LinkRouting& routing);
 
 }  // namespace skyrig

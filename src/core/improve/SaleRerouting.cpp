@@ -20,7 +20,7 @@ std::vector<std::size_t> byVolumeDescending(const FixedChargeProblem& problem) {
 
 }  // namespace
 
-int rerouteSales(const FixedChargeProblem& problem, Routing& routing,
+int rerouteSales(const FixedChargeProblem& problem, LinkRouting& routing,
                  const std::function<bool()>& keepGoing) {
   std::vector<int> users(problem.links.size(), 0);
   for (const auto& path : routing)
@@ -58,7 +58,7 @@ int rerouteSales(const FixedChargeProblem& problem, Routing& routing,
 }
 
 bool routeOverLinks(const FixedChargeProblem& problem, const std::vector<std::uint8_t>& allowed,
-                    Routing& routing) {
+                    LinkRouting& routing) {
   routing.assign(problem.sales.size(), {});
   std::vector<std::uint8_t> open(problem.links.size(), 0);
   ShortestPaths search(problem);

@@ -11,13 +11,13 @@
 namespace skyrig {
 
 // Improves `routing` (complete) in place; returns the number of sales moved.
-int rerouteSales(const FixedChargeProblem& problem, Routing& routing,
+int rerouteSales(const FixedChargeProblem& problem, LinkRouting& routing,
                  const std::function<bool()>& keepGoing);
 
 // Routes every sale on its cheapest path over the links allowed (all when `allowed` is empty),
 // pricing each link at its variable cost times the sale's volume plus its fixed cost if no
 // earlier sale opened it. False when a sale cannot reach its destination that way.
 bool routeOverLinks(const FixedChargeProblem& problem, const std::vector<std::uint8_t>& allowed,
-                    Routing& routing);
+                    LinkRouting& routing);
 
 }  // namespace skyrig

@@ -22,7 +22,7 @@ bool terminalTreesApply(const FixedChargeProblem& problem, int maxStarts = 12,
                         double maxLabels = 1.2e7);
 
 struct TerminalTreeResult {
-  Routing routing;
+  LinkRouting routing;
   double cost = 0;  // the optimum
 };
 

@@ -20,7 +20,7 @@ int placedLandingCount(const CSkyrigDoc& doc) {
 // Yarding, road and setup links of every timber cell; false on overflow.
 bool appendYardingLinks(CSkyrigDoc& doc, LinkAppender& out, Variant variant) {
   const UnitBox box = unitBoxInGrid(doc);
-  const NearestCellFinder finder(doc);
+  const NearestCellSearch finder(doc);
   const int landingCount = placedLandingCount(doc);
   PerCableway<bool> roadLinked{};
   PerLanding<bool> setupLinked{};

@@ -30,7 +30,7 @@ double distance3d(const DtmCell& p, const DtmCell& q) {
 
 // True when a stream-buffer cell of the rectangle between the cell and the yarding point's
 // cell lies nearer than one cell size to the line through both.
-bool crossesStreamBuffer(const CSkyrigDoc& doc, const NearestCellFinder& finder,
+bool crossesStreamBuffer(const CSkyrigDoc& doc, const NearestCellSearch& finder,
                          const DtmCell& cell, int col, int row, double footX, double footY) {
   const double x0 = cell.x;
   const double y0 = cell.y;
@@ -59,7 +59,7 @@ bool crossesStreamBuffer(const CSkyrigDoc& doc, const NearestCellFinder& finder,
 
 }  // namespace
 
-CableReach cableReach(const CSkyrigDoc& doc, const NearestCellFinder& finder, int landing,
+CableReach cableReach(const CSkyrigDoc& doc, const NearestCellSearch& finder, int landing,
                       int road, int col, int row, bool streamBufferTest) {
   const Landing& site = doc.landings[static_cast<std::size_t>(landing)];
   const CablewayRecord& way =

@@ -4,7 +4,7 @@
 // double from the integer coordinates and the widened float line.
 #pragma once
 
-#include "network/NearestCell.h"
+#include "document/NearestCell.h"
 
 namespace skyrig {
 
@@ -19,7 +19,7 @@ struct CableReach {
 
 // Road `road` of landing `landing` (whose system supplies the parameters) and the cell
 // (col, row). The road must have more than 5 and at most 100 profile points.
-CableReach cableReach(const CSkyrigDoc& doc, const NearestCellFinder& finder, int landing,
+CableReach cableReach(const CSkyrigDoc& doc, const NearestCellSearch& finder, int landing,
                       int road, int col, int row, bool streamBufferTest);
 
 }  // namespace skyrig

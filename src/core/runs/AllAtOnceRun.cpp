@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 
 #include "document/CSkyrigDoc.h"
@@ -5,6 +6,7 @@
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"
 #include "runs/OptimizationRuns.h"
+#include "runs/PathFileReader.h"
 #include "runs/ResultDrawing.h"
 #include "runs/RunFiles.h"
 #include "runs/RunProgress.h"
@@ -35,7 +37,7 @@ void runAllAtOnceOptimization(AppContext& app) {
   // No iteration log: the name a separate run left would have this solve overwrite that run's
   // last road log. The name is put back for the document's sake.
   const std::string separateRunLog = doc.solver.iterationLogName;
-  const bool solved = solveNetwork(app, progress, kAllPathFile, "");
+  const std::optional<Solution> solved = solveNetwork(app, progress, kAllPathFile, "");
   doc.solver.iterationLogName = separateRunLog;
   if (!solved) {
     std::fputs("Run stopped: the combined network was not solved or its path file not written\n", log.get());
@@ -45,7 +47,7 @@ void runAllAtOnceOptimization(AppContext& app) {
   const float total = doc.solver.bestTotal;
   progress.setStage("drawing");
   progress.report();
-  drawAllAtOnceResult(app);
+  drawAllAtOnceResult(app, &*solved);
 
   const ElapsedTime elapsed = splitElapsed(app.clock.nowSeconds() - start);
   std::fprintf(log.get(), "Hour Min Sec Total %f %f %f %f\n", static_cast<double>(elapsed.hours),

@@ -9,6 +9,7 @@
 #include "network/RoadNetworkBuilder.h"
 #include "network/SaleBuilders.h"
 #include "runs/Reports.h"
+#include "runs/PathFileReader.h"
 #include "runs/ResultDrawing.h"
 #include "runs/RunFiles.h"
 #include "runs/SolutionFlows.h"
@@ -30,6 +31,8 @@ struct Evaluation {
   bool final = false;
   std::string_view cablePath;
   std::string_view roadPath;
+  const Solution& cable;
+  const Solution& road;
   std::string resultsFile;
   int iteration = 0;
 };
@@ -61,20 +64,22 @@ std::optional<float> evaluate(AppContext& app, const Evaluation& e, bool cancell
       !buildCableSales(doc, app.paths, app.ui, kCableEvaluationIteration))
     return std::nullopt;
   prepare(doc, app.ui);
-  if (!flowsFromPathFile(app, e.cablePath)) return std::nullopt;
+  const Routing cableRouting(e.cablePath, e.cable);
+  if (!flowsFromRouting(app, cableRouting)) return std::nullopt;
   const UsedLinkCosts cable = usedLinkCosts(doc);
-  drawCableResult(app, e.cablePath);
-  if (e.final && !writeCableReport(app, e.cablePath, cancelled)) return std::nullopt;
+  drawCableResult(app, cableRouting);
+  if (e.final && !writeCableReport(app, cableRouting, cancelled)) return std::nullopt;
   lookUpLandingVolumes(app);
 
   if (!buildRoadNetwork(doc, app.paths, app.ui, kRoadEvaluationIteration) ||
       !buildRoadSales(doc, app.paths, app.ui, runs.landingVolume))
     return std::nullopt;
   prepare(doc, app.ui);
-  if (!flowsFromPathFile(app, e.roadPath)) return std::nullopt;
+  const Routing roadRouting(e.roadPath, e.road);
+  if (!flowsFromRouting(app, roadRouting)) return std::nullopt;
   const UsedLinkCosts road = usedLinkCosts(doc);
-  drawRoadResult(app, e.roadPath);
-  if (e.final && !writeRoadReport(app, e.roadPath, cancelled)) return std::nullopt;
+  drawRoadResult(app, roadRouting);
+  if (e.final && !writeRoadReport(app, roadRouting, cancelled)) return std::nullopt;
 
   const float totalVariable = cable.variable + road.variable;
   const float totalFixed = cable.fixed + road.fixed;
@@ -100,16 +105,18 @@ std::optional<float> evaluate(AppContext& app, const Evaluation& e, bool cancell
 
 }  // namespace
 
-std::optional<float> evaluateIteration(AppContext& app, int iteration, bool cancelled) {
+std::optional<float> evaluateIteration(AppContext& app, int iteration, bool cancelled,
+                                       const Solution& cable, const Solution& road) {
   return evaluate(app,
-                  Evaluation{false, kCablePathFile, kRoadPathFile, iterationResultsFile(iteration),
-                             iteration},
+                  Evaluation{false, kCablePathFile, kRoadPathFile, cable, road,
+                             iterationResultsFile(iteration), iteration},
                   cancelled);
 }
 
-std::optional<float> evaluateBestIteration(AppContext& app, int bestIteration, bool cancelled) {
+std::optional<float> evaluateBestIteration(AppContext& app, int bestIteration, bool cancelled,
+                                           const Solution& cable, const Solution& road) {
   return evaluate(app,
-                  Evaluation{true, kBestCablePathFile, kBestRoadPathFile,
+                  Evaluation{true, kBestCablePathFile, kBestRoadPathFile, cable, road,
                              std::string(kFinalResultsFile), bestIteration},
                   cancelled);
 }

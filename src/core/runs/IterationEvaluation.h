@@ -8,15 +8,18 @@
 namespace skyrig {
 
 struct AppContext;
+struct Solution;
 
 // Evaluates "e:\thesis\output\cablepath.txt" and "E:\thesis\output\roadpath.txt", draws both
 // solutions and writes "E:\thesis\output\T&ResultsSep%d.txt". Returns TotalV + TotalF, or
 // nothing when a network could not be built or a file could not be read or written (message
 // shown). The coupling arrays' road costs are left as they were.
-std::optional<float> evaluateIteration(AppContext& app, int iteration, bool cancelled);
+std::optional<float> evaluateIteration(AppContext& app, int iteration, bool cancelled,
+                                       const Solution& cable, const Solution& road);
 
 // The same on the best iteration's path copies, with the cable and road reports, writing
 // "E:\thesis\output\T&ResultsSepFinal.txt".
-std::optional<float> evaluateBestIteration(AppContext& app, int bestIteration, bool cancelled);
+std::optional<float> evaluateBestIteration(AppContext& app, int bestIteration, bool cancelled,
+                                           const Solution& cable, const Solution& road);
 
 }  // namespace skyrig

@@ -2,6 +2,8 @@
 // integer (ignored), the entry count N, then per entry the sale number, the volume, the node
 // count K and K node numbers (entry node first); the trailer of three totals is read only on
 // request. Node numbers are positions in the node table of the last Prepare.
+// A routing the solver handed back in memory is read the same way, entry by entry with the
+// same checks and messages, in place of the path file it wrote.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runs/Routing.h"
 #include "runs/RunFiles.h"
 
 namespace skyrig {
@@ -29,12 +32,12 @@ class PathFileReader {
 
   // `nodeCount` is the size of the current node table: a node number outside 1..nodeCount
   // means the file belongs to another network and ends the reading with a message.
-  PathFileReader(const Paths& paths, Ui& ui, std::string_view systemPath,
-                 std::int32_t nodeCount, EmptyPath emptyPath = EmptyPath::Stop);
+  PathFileReader(const Paths& paths, Ui& ui, const Routing& routing, std::int32_t nodeCount,
+                 EmptyPath emptyPath = EmptyPath::Stop);
 
   // False (after one message naming the file) when the file cannot be opened or its head
   // cannot be read.
-  bool isOpen() const { return static_cast<bool>(file_); }
+  bool isOpen() const { return solution_ != nullptr || static_cast<bool>(file_); }
   // True once the file turned out damaged or foreign (a message was shown); a node count
   // below 1 is not damage.
   bool damaged() const { return damaged_; }
@@ -48,10 +51,14 @@ class PathFileReader {
 
  private:
   void reportDamage(std::string_view what);
+  // The next entry's sale, volume and node count; false when they cannot be read.
+  bool readHead(PathEntry& entry, int& nodeCount);
+  bool readNode(std::size_t k, std::int32_t& node);
 
   const Paths& paths_;
   Ui& ui_;
   std::string name_;
+  const Solution* solution_;
   FileHandle file_;
   std::int32_t nodeCount_;
   EmptyPath emptyPath_;

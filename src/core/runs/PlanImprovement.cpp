@@ -85,15 +85,15 @@ class PlanImprover {
   bool buildCable(std::string& error);
   bool buildRoad(const PerLanding<double>& volume, Level& road, std::string& error) const;
   bool readRouting(const Level& level, std::string_view file, bool matchByEntry,
-                   Routing& routing, std::string& error);
-  PerLanding<double> landingVolumes(const Routing& cable) const;
-  void setCoupling(const Level& road, const Routing& routing);
-  double cableTrueCost(const Routing& routing, RoutingCost* parts = nullptr) const;
-  PlanOutline outline(const Routing& cable, const Level& road, const Routing& roadRouting) const;
+                   LinkRouting& routing, std::string& error);
+  PerLanding<double> landingVolumes(const LinkRouting& cable) const;
+  void setCoupling(const Level& road, const LinkRouting& routing);
+  double cableTrueCost(const LinkRouting& routing, RoutingCost* parts = nullptr) const;
+  PlanOutline outline(const LinkRouting& cable, const Level& road, const LinkRouting& roadRouting) const;
   bool improveRoad(const PerLanding<double>& volume, int iteration, Level& road,
-                   Routing& routing);
-  void computeBound(const Routing& bestCable);
-  bool writeFiles(const Level& road, const Routing& cable, const Routing& roadRouting);
+                   LinkRouting& routing);
+  void computeBound(const LinkRouting& bestCable);
+  bool writeFiles(const Level& road, const LinkRouting& cable, const LinkRouting& roadRouting);
 
   AppContext& app_;
   CSkyrigDoc& doc_;
@@ -173,7 +173,7 @@ bool PlanImprover::buildRoad(const PerLanding<double>& volume, Level& road,
 // same numbers). Road paths are matched to sales by their entry node, since the landing
 // volumes summed here may order equal-looking sales differently.
 bool PlanImprover::readRouting(const Level& level, std::string_view file, bool matchByEntry,
-                               Routing& routing, std::string& error) {
+                               LinkRouting& routing, std::string& error) {
   std::vector<std::vector<std::int32_t>> paths;
   PathFileReader reader(app_.paths, quiet_, file, level.solver.nodeCount,
                         PathFileReader::EmptyPath::Pass);
@@ -200,7 +200,7 @@ bool PlanImprover::readRouting(const Level& level, std::string_view file, bool m
   return true;
 }
 
-PerLanding<double> PlanImprover::landingVolumes(const Routing& cable) const {
+PerLanding<double> PlanImprover::landingVolumes(const LinkRouting& cable) const {
   const std::vector<double> flow = linkFlows(cable_->problem, cable);
   PerLanding<double> volume{};
   for (int landing = 1; landing <= landingCountOf(doc_); ++landing) {
@@ -212,7 +212,7 @@ PerLanding<double> PlanImprover::landingVolumes(const Routing& cable) const {
 
 // Each landing's road cost from a road routing, as the separate run derives it: the variable
 // costs along its path, and its volume's share of each path link's fixed cost.
-void PlanImprover::setCoupling(const Level& road, const Routing& routing) {
+void PlanImprover::setCoupling(const Level& road, const LinkRouting& routing) {
   const std::vector<double> flow = linkFlows(road.problem, routing);
   for (std::size_t s = 0; s < routing.size(); ++s) {
     const std::string_view entry = road.name(road.problem.sales[s].entry);
@@ -235,7 +235,7 @@ void PlanImprover::setCoupling(const Level& road, const Routing& routing) {
 
 // The cable level at true cost: nothing per cubic metre leaving a landing, its construction
 // cost once.
-double PlanImprover::cableTrueCost(const Routing& routing, RoutingCost* parts) const {
+double PlanImprover::cableTrueCost(const LinkRouting& routing, RoutingCost* parts) const {
   FixedChargeProblem& problem = cable_->problem;
   std::vector<std::pair<double, double>> kept;
   for (int landing = 1; landing <= landingCountOf(doc_); ++landing) {
@@ -260,8 +260,8 @@ double PlanImprover::cableTrueCost(const Routing& routing, RoutingCost* parts) c
   return cost.total();
 }
 
-PlanOutline PlanImprover::outline(const Routing& cable, const Level& road,
-                                  const Routing& roadRouting) const {
+PlanOutline PlanImprover::outline(const LinkRouting& cable, const Level& road,
+                                  const LinkRouting& roadRouting) const {
   PlanOutline plan;
   RoutingCost cableCost;
   cableTrueCost(cable, &cableCost);
@@ -285,7 +285,7 @@ PlanOutline PlanImprover::outline(const Routing& cable, const Level& road,
 }
 
 bool PlanImprover::improveRoad(const PerLanding<double>& volume, int iteration, Level& road,
-                               Routing& routing) {
+                               LinkRouting& routing) {
   std::string error;
   if (!buildRoad(volume, road, error)) return fail(error);
   progress_.setStage("iteration " + std::to_string(iteration) + ", road level");
@@ -315,14 +315,14 @@ std::optional<PlanImprovement> PlanImprover::run() {
     fail(error);
     return std::nullopt;
   }
-  Routing specifiedCable;
+  LinkRouting specifiedCable;
   if (!readRouting(*cable_, kBestCablePathFile, false, specifiedCable, error)) {
     fail(error);
     return std::nullopt;
   }
   const PerLanding<double> specifiedVolume = landingVolumes(specifiedCable);
   auto specifiedRoad = std::make_unique<Level>();
-  Routing specifiedRoadRouting;
+  LinkRouting specifiedRoadRouting;
   if (!buildRoad(specifiedVolume, *specifiedRoad, error) ||
       !readRouting(*specifiedRoad, kBestRoadPathReadFile, true, specifiedRoadRouting, error)) {
     fail(error);
@@ -331,14 +331,14 @@ std::optional<PlanImprovement> PlanImprover::run() {
   result_.specified = outline(specifiedCable, *specifiedRoad, specifiedRoadRouting);
 
   // The best plan so far: the specified one.
-  Routing bestCable = specifiedCable;
+  LinkRouting bestCable = specifiedCable;
   auto bestRoad = std::move(specifiedRoad);
-  Routing bestRoadRouting = specifiedRoadRouting;
+  LinkRouting bestRoadRouting = specifiedRoadRouting;
   double bestTotal = result_.specified.costs.total();
 
   // Iteration 0: the specified cable plan with the best road plan for its landings.
   auto road = std::make_unique<Level>();
-  Routing roadRouting;
+  LinkRouting roadRouting;
   if (!improveRoad(specifiedVolume, 0, *road, roadRouting)) return std::nullopt;
   setCoupling(*road, roadRouting);
   double total = cableTrueCost(specifiedCable) + routingCost(road->problem, roadRouting).total();
@@ -348,7 +348,7 @@ std::optional<PlanImprovement> PlanImprover::run() {
     bestRoadRouting = std::move(roadRouting);
   }
 
-  Routing cable = specifiedCable;
+  LinkRouting cable = specifiedCable;
   double previous = total;
   for (int k = 1; k <= kMaxImproveIterations && keepGoing() && left(kIterationShare) > 0; ++k) {
     // Cable level with the landings' road costs.
@@ -371,7 +371,7 @@ std::optional<PlanImprovement> PlanImprover::run() {
     cable = std::move(outcome.routing);
 
     auto nextRoad = std::make_unique<Level>();
-    Routing nextRoadRouting;
+    LinkRouting nextRoadRouting;
     if (!improveRoad(landingVolumes(cable), k, *nextRoad, nextRoadRouting)) return std::nullopt;
     total = cableTrueCost(cable) + routingCost(nextRoad->problem, nextRoadRouting).total();
     result_.iterations = k;
@@ -398,7 +398,7 @@ std::optional<PlanImprovement> PlanImprover::run() {
 
 // The plan bound: the cable level with each landing's least hauling cost per cubic metre and
 // the least road construction joining the landings used (improve/PlanBound.h).
-void PlanImprover::computeBound(const Routing& bestCable) {
+void PlanImprover::computeBound(const LinkRouting& bestCable) {
   progress_.setStage("lower bound of the whole plan");
   progress_.report();
   // The road links with the solver's numbering (Prepare over the links alone).
@@ -480,8 +480,8 @@ void PlanImprover::computeBound(const Routing& bestCable) {
 
 // The path files, the cable and road reports in the layout of the separate run's reports, and
 // the plan file with both plans' costs, the bound and every level's improvement.
-bool PlanImprover::writeFiles(const Level& road, const Routing& cable,
-                              const Routing& roadRouting) {
+bool PlanImprover::writeFiles(const Level& road, const LinkRouting& cable,
+                              const LinkRouting& roadRouting) {
   bool written =
       writeRoutingPathFile(app_.paths, app_.ui, kImprovedCablePathFile, cable_->network.sales,
                            cable_->problem, cable) &&

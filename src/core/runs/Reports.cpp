@@ -49,9 +49,9 @@ double wide(float v) { return static_cast<double>(v); }
 
 }  // namespace
 
-bool writeCableReport(AppContext& app, std::string_view pathFile, bool cancelled) {
+bool writeCableReport(AppContext& app, const Routing& routing, bool cancelled) {
   const CSkyrigDoc& doc = app.doc;
-  PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount,
+  PathFileReader reader(app.paths, app.ui, routing, doc.solver.nodeCount,
                         PathFileReader::EmptyPath::Pass);
   if (!reader.isOpen()) return false;
   OutputFile file = createOutputFile(app.paths, app.ui, kCableReportFile);
@@ -65,9 +65,9 @@ bool writeCableReport(AppContext& app, std::string_view pathFile, bool cancelled
   return finish(app, file, cancelled);
 }
 
-bool writeRoadReport(AppContext& app, std::string_view pathFile, bool cancelled) {
+bool writeRoadReport(AppContext& app, const Routing& routing, bool cancelled) {
   const CSkyrigDoc& doc = app.doc;
-  PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount,
+  PathFileReader reader(app.paths, app.ui, routing, doc.solver.nodeCount,
                         PathFileReader::EmptyPath::Pass);
   if (!reader.isOpen()) return false;
   OutputFile file = createOutputFile(app.paths, app.ui, kRoadReportFile);

@@ -3,16 +3,16 @@
 // adds, their costs, and the road length by grade and side-slope class with running totals).
 #pragma once
 
-#include <string_view>
+#include "runs/Routing.h"
 
 namespace skyrig {
 
 struct AppContext;
 
-// Written from a path file of the current network (Prepare must have numbered its nodes);
+// Written from a routing of the current network (Prepare must have numbered its nodes);
 // `cancelled` adds the cancel note at the end. False when a file cannot be opened or created.
-bool writeCableReport(AppContext& app, std::string_view pathFile, bool cancelled = false);
-bool writeRoadReport(AppContext& app, std::string_view pathFile, bool cancelled = false);
+bool writeCableReport(AppContext& app, const Routing& routing, bool cancelled = false);
+bool writeRoadReport(AppContext& app, const Routing& routing, bool cancelled = false);
 
 // Results > Road reports: rebuilds the road network and its sales from the view's landing
 // volumes and reports the best road solution of the last separate run.

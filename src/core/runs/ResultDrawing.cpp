@@ -59,14 +59,15 @@ void fillUnitCells(AppContext& app, Rgb colour) {
 
 }  // namespace
 
-void drawCableResult(AppContext& app, std::string_view pathFile) {
+void drawCableResult(AppContext& app, const Routing& routing) {
   CSkyrigDoc& doc = app.doc;
   RunWorkArea& runs = app.view.runs;
   runs.cableAssignments.clear();
+  runs.cableAssignmentCells.clear();
   runs.yardingPoints.fill(YardingPoint{});
   fillUnitCells(app, kWhite);
 
-  PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui, routing, doc.solver.nodeCount);
   PathEntry entry;
   while (reader.next(entry)) {
     NodeNameParts cell;
@@ -81,6 +82,7 @@ void drawCableResult(AppContext& app, std::string_view pathFile) {
       continue;
     const CableAssignment assignment{road.landing, road.system, road.cableway};
     runs.cableAssignments.append(assignment);
+    runs.cableAssignmentCells.append(CellPoint{cell.col, cell.row});
     const YardingPoint point =
         computeYardingPoint(doc, cell.col, cell.row, road.landing, road.system, road.cableway,
                             FootProjection::WithAxisCases);
@@ -94,13 +96,13 @@ void drawCableResult(AppContext& app, std::string_view pathFile) {
       if (doc.volumeGrid(c, r) == -1.0f) fillCell(doc, app.canvas, c, r, kRed);
 }
 
-void drawRoadResult(AppContext& app, std::string_view pathFile) {
+void drawRoadResult(AppContext& app, const Routing& routing) {
   CSkyrigDoc& doc = app.doc;
   RunWorkArea& runs = app.view.runs;
   runs.roadPathCells.clear();
   runs.roadStartCells.clear();
 
-  PathFileReader reader(app.paths, app.ui, pathFile, doc.solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui, routing, doc.solver.nodeCount);
   PathEntry entry;
   int c = 0;
   int r = 0;
@@ -189,12 +191,14 @@ void drawHarvestingUnit(AppContext& app) {
                     kFrameGrey, PenStyle::Solid);
 }
 
-void drawAllAtOnceResult(AppContext& app) {
+void drawAllAtOnceResult(AppContext& app, const Solution* solution) {
   const CSkyrigDoc& doc = app.doc;
   for (int r = 1; r <= doc.nrows; ++r)
     for (int c = 1; c <= doc.ncols; ++c) fillCell(doc, app.canvas, c, r, kWhite);
 
-  PathFileReader reader(app.paths, app.ui, kAllPathReadFile, doc.solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui,
+                        solution ? Routing(kAllPathReadFile, *solution) : Routing(kAllPathReadFile),
+                        doc.solver.nodeCount);
   PathEntry entry;
   // A path without a cable road node reuses the road of the path before it.
   NodeNameParts road;

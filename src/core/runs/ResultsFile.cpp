@@ -193,6 +193,7 @@ bool readResultsFile(AppContext& app) {
   RunWorkArea& runs = app.view.runs;
   runs.roadStartCells = *starts;
   runs.cableAssignments = *assignments;
+  runs.cableAssignmentCells.clear();
   runs.roadPathCells = *pathCells;
   std::size_t k = 0;
   for (int r = 1; r <= doc.nrows; ++r)

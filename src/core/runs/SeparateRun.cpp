@@ -9,6 +9,7 @@
 #include "network/SaleBuilders.h"
 #include "runs/IterationEvaluation.h"
 #include "runs/OptimizationRuns.h"
+#include "runs/PathFileReader.h"
 #include "runs/ResultDrawing.h"
 #include "runs/ResultsFile.h"
 #include "runs/RunFiles.h"
@@ -69,6 +70,11 @@ class SeparateRun {
   float previousTotal_ = 0;
   float bestTotal_ = 1.0e22f;
   int bestIteration_ = 0;
+  // The solutions of this iteration and of the best one so far.
+  Solution cable_;
+  Solution road_;
+  Solution bestCable_;
+  Solution bestRoad_;
 };
 
 void SeparateRun::stop(const std::string& reason) {
@@ -87,13 +93,15 @@ bool SeparateRun::solveCable() {
     return false;
   }
   const std::string logName = iterationLogFile(kCableIterationLogPrefix, k_);
-  if (!solveNetwork(app_, progress_, kCablePathFile, logName)) {
+  std::optional<Solution> solved = solveNetwork(app_, progress_, kCablePathFile, logName);
+  if (!solved) {
     stop("the cable network was not solved or its path file not written");
     return false;
   }
+  cable_ = std::move(*solved);
   cableCost_ = doc_.solver.bestTotal;
   redrawMap(app_);
-  drawCableResult(app_, kCablePathFile);
+  drawCableResult(app_, Routing(kCablePathFile, cable_));
   lookUpLandingVolumes(app_);
   return true;
 }
@@ -106,13 +114,16 @@ bool SeparateRun::solveRoad() {
     return false;
   }
   const std::string logName = iterationLogFile(kRoadIterationLogPrefix, k_);
-  if (!solveNetwork(app_, progress_, kRoadPathFile, logName)) {
+  std::optional<Solution> solved = solveNetwork(app_, progress_, kRoadPathFile, logName);
+  if (!solved) {
     stop("the road network was not solved or its path file not written");
     return false;
   }
+  road_ = std::move(*solved);
   roadCost_ = doc_.solver.bestTotal;
-  drawRoadResult(app_, kRoadPathFile);
-  if (!readLandingRoadCosts(app_, kRoadPathFile)) {
+  const Routing routing(kRoadPathFile, road_);
+  drawRoadResult(app_, routing);
+  if (!readLandingRoadCosts(app_, routing)) {
     stop("the road solution could not be read");
     return false;
   }
@@ -138,7 +149,8 @@ bool SeparateRun::iterate() {
   setStage("evaluation");
   progress_.report();
   total_ = cableCost_ + roadCost_;
-  const std::optional<float> evaluated = evaluateIteration(app_, k_, progress_.cancelled());
+  const std::optional<float> evaluated =
+      evaluateIteration(app_, k_, progress_.cancelled(), cable_, road_);
   if (!evaluated) {
     stop("the iteration could not be evaluated");
     return false;
@@ -147,6 +159,8 @@ bool SeparateRun::iterate() {
   if (total_ < bestTotal_) {
     bestIteration_ = k_;
     bestTotal_ = total_;
+    bestCable_ = cable_;
+    bestRoad_ = road_;
     if (!copyFile(app_.paths, app_.ui, kCablePathFile, kBestCablePathFile) ||
         !copyFile(app_.paths, app_.ui, kRoadPathFile, kBestRoadPathFile) ||
         !writeResultsFile(app_, progress_.cancelled())) {
@@ -177,7 +191,7 @@ void SeparateRun::run() {
 
   progress_.setStage("final evaluation of iteration " + std::to_string(bestIteration_));
   progress_.report();
-  if (!evaluateBestIteration(app_, bestIteration_, cancelled)) return;
+  if (!evaluateBestIteration(app_, bestIteration_, cancelled, bestCable_, bestRoad_)) return;
   if (!writeResultsFile(app_, cancelled)) return;
   if (runs_.roadPathCells.dropped > 0)
     app_.ui.message("The road paths of the best solution pass " +

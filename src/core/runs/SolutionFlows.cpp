@@ -20,11 +20,11 @@ int placedLandings(const CSkyrigDoc& doc) {
 
 }  // namespace
 
-bool flowsFromPathFile(AppContext& app, std::string_view pathFile) {
+bool flowsFromRouting(AppContext& app, const Routing& routing) {
   CSkyrigDoc& doc = app.doc;
   SolverTables& solver = doc.solver;
   solver.linkFlow.assign(static_cast<std::size_t>(doc.network.links.count()) + 1, 0.0f);
-  PathFileReader reader(app.paths, app.ui, pathFile, solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui, routing, solver.nodeCount);
   if (!reader.isOpen()) return false;
   PathEntry entry;
   while (reader.next(entry)) {
@@ -66,11 +66,11 @@ void lookUpLandingVolumes(AppContext& app) {
     app.view.runs.landingVolume[static_cast<std::size_t>(n)] = landingOutflow(app.doc, n);
 }
 
-bool readLandingRoadCosts(AppContext& app, std::string_view roadPathFile) {
+bool readLandingRoadCosts(AppContext& app, const Routing& roadRouting) {
   const CSkyrigDoc& doc = app.doc;
   const SolverTables& solver = doc.solver;
   RunWorkArea& runs = app.view.runs;
-  PathFileReader reader(app.paths, app.ui, roadPathFile, solver.nodeCount);
+  PathFileReader reader(app.paths, app.ui, roadRouting, solver.nodeCount);
   if (!reader.isOpen()) return false;
   PathEntry entry;
   std::int32_t s = 0;

@@ -1,9 +1,9 @@
-// What the runs read back from a solution: link flows rebuilt from a path file, the costs of
+// What the runs read back from a solution: link flows rebuilt from its paths, the costs of
 // the links that carry volume, the volume each landing sends on, and each landing's road costs
 // taken from the road solution.
 #pragma once
 
-#include <string_view>
+#include "runs/Routing.h"
 
 namespace skyrig {
 
@@ -12,9 +12,9 @@ struct CSkyrigDoc;
 
 // Sets every link flow to 0, then adds each path's volume to the links between its consecutive
 // nodes (the first link in table order for each pair). A path with no nodes ends the reading
-// with its message; the flows of the paths before it stay. False when the file cannot be
-// opened or is damaged (message shown).
-bool flowsFromPathFile(AppContext& app, std::string_view pathFile);
+// with its message; the flows of the paths before it stay. False when the path file cannot be
+// opened or the routing is damaged (message shown).
+bool flowsFromRouting(AppContext& app, const Routing& routing);
 
 struct UsedLinkCosts {
   float variable = 0;  // sum of variable cost times flow, $
@@ -28,10 +28,10 @@ float landingOutflow(const CSkyrigDoc& doc, int landing);
 // landingVolume of landings 1..landingCount from the current link flows.
 void lookUpLandingVolumes(AppContext& app);
 
-// Reads the road solution's path file and sets, for each landing whose cell starts a path,
+// Reads the road solution and sets, for each landing whose cell starts a path,
 // landingRoadVariableCost (sum of the path links' variable costs) and landingRoadFixedShare
 // (its volume's share of each path link's fixed cost, by the link's flow). Landings no path
 // starts at keep their values. False when the file cannot be opened or is damaged.
-bool readLandingRoadCosts(AppContext& app, std::string_view roadPathFile);
+bool readLandingRoadCosts(AppContext& app, const Routing& roadRouting);
 
 }  // namespace skyrig

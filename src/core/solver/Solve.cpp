@@ -49,13 +49,14 @@ void copyVolumes(const SaleTable& sales, SolverTables& solver) {
 class Heuristic {
  public:
   Heuristic(NetworkTables& network, SolverTables& solver, Ui& ui, const Paths& paths,
-            Random& random)
+            Random& random, Solution& best)
       : sales_(network.sales),
         links_(network.links),
         solver_(solver),
         ui_(ui),
         paths_(paths),
         random_(random),
+        best_(best),
         linkCount_(network.links.count()),
         saleCount_(network.sales.count()) {}
 
@@ -76,6 +77,7 @@ class Heuristic {
   Ui& ui_;
   const Paths& paths_;
   Random& random_;
+  Solution& best_;
   const std::int32_t linkCount_;
   const std::int32_t saleCount_;
   std::vector<std::uint8_t> drawn_;  // sales already placed in the order being drawn
@@ -93,6 +95,12 @@ void Heuristic::allocate() {
   solver_.paths.length.assign(sales, 0);
   solver_.paths.nodes.clear();
   drawn_.assign(sales, 0);
+  best_.volume.assign(sales, 0.0f);
+  for (std::int32_t i = 1; i <= saleCount_; ++i)
+    best_.volume[static_cast<std::size_t>(i)] = pathFileVolume(sales_[i].volume);
+  best_.pathStart.assign(sales, 0);
+  best_.pathLength.assign(sales, 0);
+  best_.nodes.clear();
   prepareSearch(solver_);
 }
 
@@ -144,6 +152,13 @@ void Heuristic::makeBest() {
   solver_.bestTotal = solver_.total;
   solver_.pathFileWritten = writePathFile(paths_, ui_, sales_, solver_, pathFileReported_) ? 1 : 0;
   solver_.bestLinkFlow = solver_.linkFlow;
+  best_.nodes = solver_.paths.nodes;
+  best_.pathStart = solver_.paths.start;
+  best_.pathLength = solver_.paths.length;
+  best_.variableTotal = solver_.variableTotal;
+  best_.fixedTotal = solver_.fixedTotal;
+  best_.total = solver_.total;
+  best_.bestIteration = solver_.iteration;
 }
 
 void Heuristic::slopeScale() {
@@ -213,12 +228,13 @@ void Heuristic::run() {
   if (solver_.total < solver_.bestTotal) makeBest();
   else solver_.linkFlow = solver_.bestLinkFlow;
   log.best(solver_.bestIteration, solver_.bestTotal);
+  best_.linkFlow = solver_.linkFlow;
 }
 
 }  // namespace
 
-bool solve(NetworkTables& network, SolverTables& solver, Ui& ui, const Paths& paths,
-           Random& random) {
+std::optional<Solution> solve(NetworkTables& network, SolverTables& solver, Ui& ui,
+                              const Paths& paths, Random& random) {
   prepare(network, solver, ui);
   solver.pathFileWritten = 0;
   solver.bestIteration = 0;
@@ -230,16 +246,17 @@ bool solve(NetworkTables& network, SolverTables& solver, Ui& ui, const Paths& pa
         solver.saleDestination[static_cast<std::size_t>(i)] == 0) {
       ui.message("Some sale data are not appropriate. Please check your sale data.",
                  MessageIcon::Stop);
-      return false;
+      return std::nullopt;
     }
-  if (network.sales.count() < 1) return false;
+  if (network.sales.count() < 1) return std::nullopt;
   adjustCosts(network.links, solver);
   copyVolumes(network.sales, solver);
-  Heuristic(network, solver, ui, paths, random).run();
-  return true;
+  Solution best;
+  Heuristic(network, solver, ui, paths, random, best).run();
+  return best;
 }
 
-bool solve(CSkyrigDoc& doc, Ui& ui, const Paths& paths, Random& random) {
+std::optional<Solution> solve(CSkyrigDoc& doc, Ui& ui, const Paths& paths, Random& random) {
   return solve(doc.network, doc.solver, ui, paths, random);
 }
 

@@ -4,6 +4,10 @@
 // totals and files.
 #pragma once
 
+#include <optional>
+
+#include "document/Solution.h"
+
 namespace skyrig {
 
 struct CSkyrigDoc;
@@ -13,12 +17,12 @@ class Paths;
 class Random;
 class Ui;
 
-// True when the heuristic ran; false when Solve returned early (no sales, or a sale whose
-// entry or destination is not a node), which writes no path file and no iteration log.
-// Afterwards the path file holds the best solution, solver.bestTotal and bestIteration
-// describe it and the link flows are its flows.
-bool solve(NetworkTables& network, SolverTables& solver, Ui& ui, const Paths& paths,
-           Random& random);
-bool solve(CSkyrigDoc& doc, Ui& ui, const Paths& paths, Random& random);
+// The best solution when the heuristic ran; nothing when Solve returned early (no sales, or a
+// sale whose entry or destination is not a node), which writes no path file and no iteration
+// log. Afterwards the path file holds the same solution, solver.bestTotal and bestIteration
+// describe it and solver.linkFlow holds its flows.
+std::optional<Solution> solve(NetworkTables& network, SolverTables& solver, Ui& ui,
+                              const Paths& paths, Random& random);
+std::optional<Solution> solve(CSkyrigDoc& doc, Ui& ui, const Paths& paths, Random& random);
 
 }  // namespace skyrig

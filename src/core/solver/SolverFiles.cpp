@@ -1,5 +1,6 @@
 #include "solver/SolverFiles.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "document/NetworkTables.h"
@@ -24,6 +25,12 @@ char* appendNumber(char* out, std::int32_t value) {
 }
 
 }  // namespace
+
+float pathFileVolume(float volume) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%f", static_cast<double>(volume));
+  return std::strtof(text, nullptr);
+}
 
 bool writePathFile(const Paths& paths, Ui& ui, const SaleTable& sales,
                    const SolverTables& solver, bool& reported) {

@@ -15,6 +15,9 @@ struct SolverTables;
 class SaleTable;
 class Ui;
 
+// A sale volume as the path file stores it ("%f") and its readers get it back.
+float pathFileVolume(float volume);
+
 // Writes the path file from the current paths of every sale and the current totals; the file
 // replaces the previous one only when complete. A file that cannot be written gives one
 // message per Solve (`reported` remembers it) and false.
