@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages clang-14 libclang-rt-14-dev cmake make libgtest-dev qt6-base-dev libgl-dev
+ensure_packages clang-14 libclang-rt-14-dev cmake make libgtest-dev qt6-base-dev libgl-dev \
+  nlohmann-json3-dev libcli11-dev
 use_ccache
 
 cmake --preset asan >/dev/null

@@ -10,6 +10,8 @@ namespace skyrig::cli {
 
 #ifdef SKYRIG_HAVE_PNG
 
+bool canWritePictures() { return true; }
+
 // The runner's window shows the view's reference extent: 2000 x 2000 pixels.
 std::unique_ptr<Canvas> makeMapCanvas() {
   return std::make_unique<QImageCanvas>(kReferencePixels, kReferencePixels);
@@ -29,6 +31,8 @@ bool writePng(Canvas& canvas, const std::string& file, std::string& error) {
 }
 
 #else
+
+bool canWritePictures() { return false; }
 
 std::unique_ptr<Canvas> makeMapCanvas() { return std::make_unique<NullCanvas>(); }
 

@@ -1,9 +1,11 @@
 // skyrig-cli run [--root DIR] SCRIPT: runs a headless script (see ScriptInterpreter.h).
+#include <CLI/CLI.hpp>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 
+#include "ExitCodes.h"
 #include "PngOutput.h"
 #include "Session.h"
 #include "Subcommands.h"
@@ -11,26 +13,21 @@
 
 namespace skyrig::cli {
 
-int runScriptCommand(int argc, char** argv) {
-  const CommonOptions options = parseCommonOptions(argc, argv, 2);
-  if (!options.error.empty() || options.positional.size() != 1) {
-    std::fprintf(stderr, "usage: skyrig-cli run [--root DIR] SCRIPT%s%s\n",
-                 options.error.empty() ? "" : "\n", options.error.c_str());
-    return 2;
-  }
-  std::error_code ec;
-  // A folder opens as a stream that reads nothing; it must not run as an empty script.
-  std::ifstream script;
-  if (!std::filesystem::is_directory(options.positional[0], ec))
-    script.open(options.positional[0]);
-  if (!script.is_open()) {
-    std::fprintf(stderr, "skyrig-cli: cannot open the script %s\n", options.positional[0].c_str());
-    return 2;
+namespace {
+
+struct RunOptions {
+  std::string root = ".";
+  std::string script;
+};
+
+int runScript(const RunOptions& options) {
+  std::ifstream script(options.script);
+  if (!script) {
+    std::fprintf(stderr, "skyrig-cli: cannot open the script %s\n", options.script.c_str());
+    return kExitBadCommand;
   }
   Session session(options.root);
-  session.ui.echo = [](const std::string& line) {
-    std::cout << line << '\n' << std::flush;
-  };
+  session.ui.echo = [](const std::string& line) { std::cout << line << '\n' << std::flush; };
   session.ui.recordStatus = true;
   session.ui.recordProgress = true;
   ScriptInterpreter interpreter(session.app, session.ui);
@@ -39,11 +36,24 @@ int runScriptCommand(int argc, char** argv) {
   };
   const ScriptResult result = interpreter.run(script);
   if (!result.ok) {
-    std::fprintf(stderr, "%s:%d: script error: %s\n", options.positional[0].c_str(),
-                 result.errorLine, result.error.c_str());
-    return 2;
+    std::fprintf(stderr, "%s:%d: script error: %s\n", options.script.c_str(), result.errorLine,
+                 result.error.c_str());
+    return kExitBadCommand;
   }
-  return 0;
+  return kExitSuccess;
 }
+
+const bool registered = registerSubcommand(
+    {10, "run", "Run a headless script of menu commands, form answers and mouse events",
+     [](CLI::App& command) -> SubcommandAction {
+       auto options = std::make_shared<RunOptions>();
+       addRootOption(command, options->root);
+       command.add_option("SCRIPT", options->script, "The script file")
+           ->required()
+           ->check(CLI::ExistingFile);
+       return [options] { return runScript(*options); };
+     }});
+
+}  // namespace
 
 }  // namespace skyrig::cli

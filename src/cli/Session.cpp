@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include <CLI/CLI.hpp>
+
 #include "PngOutput.h"
 
 namespace skyrig::cli {
@@ -13,23 +15,17 @@ Session::Session(const std::string& root)
   initialUpdate(*doc, *view);
 }
 
-CommonOptions parseCommonOptions(int argc, char** argv, int first) {
-  CommonOptions options;
-  for (int i = first; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--root") {
-      if (i + 1 >= argc) {
-        options.error = "--root needs a folder";
-        return options;
-      }
-      options.root = argv[++i];
-    } else if (arg.rfind("--root=", 0) == 0) {
-      options.root = arg.substr(7);
-    } else {
-      options.positional.push_back(arg);
-    }
-  }
-  return options;
+bool reportedTrouble(const ScriptedUi& ui) {
+  for (const std::string& line : ui.messages())
+    if (line.rfind("message stop", 0) == 0 || line.rfind("message exclamation", 0) == 0)
+      return true;
+  return false;
+}
+
+void addRootOption(CLI::App& command, std::string& root) {
+  command.add_option("--root", root, "Folder that the paths E:/thesis/... map onto")
+      ->capture_default_str()
+      ->check(CLI::ExistingDirectory);
 }
 
 }  // namespace skyrig::cli

@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "document/CSkyrigDoc.h"
 #include "seams/Clock.h"
@@ -13,6 +12,10 @@
 #include "seams/ScriptedUi.h"
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
+
+namespace CLI {
+class App;
+}
 
 namespace skyrig::cli {
 
@@ -29,12 +32,10 @@ struct Session {
   AppContext app;
 };
 
-// Parses "--root DIR" from argv[first..]; returns the remaining positional arguments.
-struct CommonOptions {
-  std::string root = ".";
-  std::vector<std::string> positional;
-  std::string error;
-};
-CommonOptions parseCommonOptions(int argc, char** argv, int first);
+// True when a message with the stop or exclamation icon was shown.
+bool reportedTrouble(const ScriptedUi& ui);
+
+// Declares "--root DIR": the folder the system paths E:/thesis/... map onto; it must exist.
+void addRootOption(CLI::App& command, std::string& root);
 
 }  // namespace skyrig::cli

@@ -1,13 +1,14 @@
 // skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG: runs the network solver on a link file
 // and a sale file in the export formats, as the program's Solve does, writes the path file and
-// the iteration log (an empty ITERLOG writes none) and prints one summary line.
-#include <algorithm>
+// the iteration log (an empty ITERLOG writes none) and prints one summary line. Exit 1 when a
+// file cannot be read, the solve fails or the path file or iteration log cannot be written.
+#include <CLI/CLI.hpp>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "ExitCodes.h"
+#include "Session.h"
 #include "ImproveCommand.h"
 #include "Subcommands.h"
 #include "document/NetworkTables.h"
@@ -20,49 +21,68 @@
 
 namespace skyrig::cli {
 
-// argv[0] is the program, argv[1] "solve"; the four files follow.
-int runSolveCommand(int argc, char** argv) {
-  std::vector<std::string> args;
+namespace {
+
+struct SolveOptions {
+  std::string linkFile;
+  std::string saleFile;
+  std::string pathFile;
+  std::string iterationLog;
   bool improve = false;
   double seconds = 60;
-  for (int i = 2; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--improve") {
-      improve = true;
-    } else if (arg == "--time-limit" && i + 1 < argc) {
-      char* end = nullptr;
-      seconds = std::strtod(argv[++i], &end);
-      if (end == argv[i] || *end != '\0') seconds = -1;
-    } else {
-      args.push_back(arg);
-    }
-  }
-  if (args.size() != 4) {
-    std::fputs("usage: skyrig-cli solve [--improve [--time-limit S]] LINKFILE SALEFILE PATHFILE "
-               "ITERLOG\n", stderr);
-    return 2;
-  }
-  if (improve) return runImprove({args[0], args[1], args[2], args[3], seconds});
+};
+
+int runSolve(const SolveOptions& options) {
+  if (options.improve)
+    return runImprove({options.linkFile, options.saleFile, options.pathFile,
+                       options.iterationLog, options.seconds});
   auto network = std::make_unique<NetworkTables>();
   auto solver = std::make_unique<SolverTables>();
   std::string error;
-  if (!readLinkFile(args[0], network->links, error) ||
-      !readSaleFile(args[1], network->sales, error)) {
+  if (!readLinkFile(options.linkFile, network->links, error) ||
+      !readSaleFile(options.saleFile, network->sales, error)) {
     std::fprintf(stderr, "skyrig-cli solve: %s; nothing is solved\n", error.c_str());
-    return 1;
+    return kExitStopped;
   }
-  solver->pathFileName = args[2];
-  solver->iterationLogName = args[3];
+  solver->pathFileName = options.pathFile;
+  solver->iterationLogName = options.iterationLog;
 
   ScriptedUi ui;
   ui.echo = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
   const Paths paths(".");
   Random random;  // the program's generator, seeded with 1 at start
-  if (!solve(*network, *solver, ui, paths, random)) return 1;
+  if (!solve(*network, *solver, ui, paths, random)) return kExitStopped;
   std::printf("best total %f, best iteration %d, iterations %d, nodes %d, links %d, sales %d\n",
               static_cast<double>(solver->bestTotal), solver->bestIteration, solver->iteration,
               solver->nodeCount, network->links.count(), network->sales.count());
-  return 0;
+  // The solver goes on when the path file or the iteration log cannot be created and says so
+  // in a message: the solution then lives only in this process, which is a failure here.
+  if (reportedTrouble(ui)) {
+    std::fputs("skyrig-cli solve: an output file was not written\n", stderr);
+    return kExitStopped;
+  }
+  return kExitSuccess;
 }
+
+const bool registered = registerSubcommand(
+    {30, "solve", "Solve a fixed-plus-variable-cost routing problem from a link and a sale file",
+     [](CLI::App& command) -> SubcommandAction {
+       auto options = std::make_shared<SolveOptions>();
+       command.add_option("LINKFILE", options->linkFile, "Links: from to variable fixed")
+           ->required();
+       command.add_option("SALEFILE", options->saleFile, "Sales: entry destination volume period")
+           ->required();
+       command.add_option("PATHFILE", options->pathFile, "The path file to write")->required();
+       command.add_option("ITERLOG", options->iterationLog,
+                          "The iteration log to write (\"\" for none)")
+           ->required();
+       command.add_flag("--improve", options->improve,
+                        "Improve the solution and prove a lower bound (COIN-OR CBC)");
+       command.add_option("--time-limit", options->seconds,
+                          "Processor seconds for the improvement (default 60)");
+       return [options] { return runSolve(*options); };
+     }});
+
+}  // namespace
 
 }  // namespace skyrig::cli

@@ -1,41 +1,63 @@
-// skyrig-cli: the headless runner of Skyrig.
-#include <cstdio>
-#include <string>
+// skyrig-cli: the headless runner of Skyrig. The subcommands register themselves
+// (Subcommands.h); this file parses the command line and runs the one chosen.
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <map>
 
+#include "ExitCodes.h"
 #include "Subcommands.h"
+
+namespace skyrig::cli {
 
 namespace {
 
-void printUsage() {
-  std::puts(
-      "usage:\n"
-      "  skyrig-cli run [--root DIR] SCRIPT     run a headless script of menu commands,\n"
-      "                                         form answers and mouse events\n"
-      "  skyrig-cli summary [--root DIR]        load the layers and landings, print a summary\n"
-      "  skyrig-cli solve LINKFILE SALEFILE PATHFILE ITERLOG\n"
-      "                                         solve a fixed-plus-variable-cost routing problem\n"
-      "  skyrig-cli solve --improve [--time-limit S] LINKFILE SALEFILE PATHFILE ITERLOG\n"
-      "                                         the same, improved, with a proven lower bound\n"
-      "  skyrig-cli plan PROJECT_DIR            plan a project folder end to end");
+std::vector<Subcommand>& registry() {
+  static std::vector<Subcommand> subcommands;
+  return subcommands;
 }
 
 }  // namespace
 
+bool registerSubcommand(Subcommand subcommand) {
+  registry().push_back(std::move(subcommand));
+  return true;
+}
+
+std::vector<Subcommand> registeredSubcommands() {
+  std::vector<Subcommand> sorted = registry();
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const Subcommand& a, const Subcommand& b) { return a.order < b.order; });
+  return sorted;
+}
+
+}  // namespace skyrig::cli
+
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    printUsage();
-    return 2;
+  using namespace skyrig::cli;
+  CLI::App app("Skyrig: plans cable logging and forest roads on a terrain model.", "skyrig-cli");
+  app.set_version_flag("--version", std::string("skyrig-cli ") + SKYRIG_VERSION,
+                       "Print the version and exit");
+  app.require_subcommand(1);
+  app.footer(kExitCodesHelp);
+  std::map<CLI::App*, SubcommandAction> actions;
+  for (const Subcommand& s : registeredSubcommands()) {
+    CLI::App* command = app.add_subcommand(s.name, s.description);
+    command->footer(kExitCodesHelp);
+    actions[command] = s.declare(*command);
   }
-  const std::string sub = argv[1];
-  if (sub == "run") return skyrig::cli::runScriptCommand(argc, argv);
-  if (sub == "summary") return skyrig::cli::runSummaryCommand(argc, argv);
-  if (sub == "solve") return skyrig::cli::runSolveCommand(argc, argv);
-  if (sub == "plan") return skyrig::cli::runPlanCommand(argc, argv);
-  if (sub == "--help" || sub == "-h" || sub == "help") {
-    printUsage();
-    return 0;
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kExitBadCommand;
   }
-  std::fprintf(stderr, "skyrig-cli: unknown command %s\n", sub.c_str());
-  printUsage();
-  return 2;
+  for (auto& [command, action] : actions)
+    if (command->parsed()) return action();
+  return kExitBadCommand;
 }

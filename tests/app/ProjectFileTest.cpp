@@ -76,6 +76,45 @@ TEST(ProjectFile, BadFilesNameTheKeyPath) {
   EXPECT_NE(errorOf("{\n\"runs\": {},\n\"runs\": {}}").find("line 3"), std::string::npos);
 }
 
+TEST(ProjectFile, NumberedKeysAreReadWithoutSignsOrBlanks) {
+  // The key names the system or landing; the value's own key path must stay readable after the
+  // check (the number used to be read from a destroyed temporary).
+  ProjectSettings settings;
+  std::string error;
+  ASSERT_TRUE(parseProjectFile(R"({"cableSystems": {"5": {"towerHeight": 8}},
+                                   "landingConstructionCosts": {"90": 1, "1": 2}})",
+                               "/p", settings, error))
+      << error;
+  EXPECT_EQ(settings.cableSystemValues[5]["towerHeight"], 8.0);
+  EXPECT_EQ(settings.landingConstructionCosts[90], 1.0f);
+  for (const char* key : {"02", "+2", " 2", "2 ", "", "0", "91", "99999999999999999999"})
+    EXPECT_NE(errorOf(std::string("{\"landingConstructionCosts\": {\"") + key + "\": 1}}")
+                  .find("key must be a number from 1 to 90"),
+              std::string::npos)
+        << key;
+}
+
+TEST(ProjectFile, ErrorsNameTheLineOfTheValue) {
+  // A number is only known to end at the character after it: a line end there must not count.
+  EXPECT_NE(errorOf("{\"cableSystems\":\n {\"1\": {\"maxIntSupports\": 21\n}}}")
+                .find("cableSystems.1.maxIntSupports (line 2)"),
+            std::string::npos);
+  EXPECT_NE(errorOf("{\n\n\"runs\": {\"separate\": null}}").find("runs.separate (line 3)"),
+            std::string::npos);
+  EXPECT_NE(errorOf("{\n\"paths\": [\n1]}").find("paths (line 2): expected an object"),
+            std::string::npos);
+  EXPECT_NE(errorOf("{\"a\": \"x\ny\"}").find("not valid JSON: line 1"), std::string::npos);
+  EXPECT_NE(errorOf(std::string(100, '[') + std::string(100, ']')).find("nesting too deep"),
+            std::string::npos);
+}
+
+TEST(ProjectFile, DuplicateKeyFoundAmongManyKeys) {
+  std::string text = "{\"landingConstructionCosts\": {\"k0\": 0";
+  for (int i = 1; i < 64000; ++i) text += ",\n\"k" + std::to_string(i) + "\": 0";
+  text += ",\n\"k17\": 0}}";
+  EXPECT_NE(errorOf(text).find("line 64001: key \"k17\" appears twice"), std::string::npos);
+}
+
 TEST(ProjectFile, MissingFileGivesTheDefaults) {
   ProjectSettings settings;
   settings.runAllAtOnce = true;

@@ -1,207 +1,192 @@
 #include "app/Json.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <unordered_set>
 
 namespace skyrig {
 
 namespace {
 
-class Parser {
- public:
-  explicit Parser(std::string_view text) : text_(text) {}
+constexpr int kMaxDepth = 64;
 
-  bool document(JsonValue& out, std::string& error) {
-    if (!value(out, 0)) {
-      error = error_;
-      return false;
+// A character iterator that publishes how far the parser has read, so that the SAX events can
+// be given the line they were read on.
+class TrackingIterator {
+ public:
+  using iterator_category = std::forward_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  TrackingIterator() = default;
+  TrackingIterator(const char* at, const char** readUpTo) : at_(at), readUpTo_(readUpTo) {}
+
+  reference operator*() const { return *at_; }
+  TrackingIterator& operator++() {
+    ++at_;
+    if (readUpTo_ != nullptr) *readUpTo_ = at_;
+    return *this;
+  }
+  TrackingIterator operator++(int) {
+    TrackingIterator before = *this;
+    ++*this;
+    return before;
+  }
+  bool operator==(const TrackingIterator& other) const { return at_ == other.at_; }
+  bool operator!=(const TrackingIterator& other) const { return at_ != other.at_; }
+
+ private:
+  const char* at_ = nullptr;
+  const char** readUpTo_ = nullptr;
+};
+
+// Counts lines incrementally: the parser only moves forward, so the whole count is linear.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view text) : counted_(text.data()) {}
+
+  int lineAt(const char* upTo) {
+    if (upTo > counted_) {
+      line_ += static_cast<int>(std::count(counted_, upTo, '\n'));
+      counted_ = upTo;
+    } else {
+      // A number ends one character before the parser's look-ahead; step back over it.
+      while (counted_ > upTo) {
+        --counted_;
+        if (*counted_ == '\n') --line_;
+      }
     }
-    skipSpace();
-    if (pos_ != text_.size()) {
-      error = "line " + std::to_string(line_) + ": unexpected text after the JSON value";
-      return false;
-    }
-    return true;
+    return line_;
   }
 
  private:
-  bool fail(const std::string& what) {
-    error_ = "line " + std::to_string(line_) + ": " + what;
+  const char* counted_;
+  int line_ = 1;
+};
+
+// Builds the JsonValue tree from the parser's events; refuses a key repeated in one object and
+// nesting deeper than kMaxDepth.
+class TreeBuilder : public nlohmann::json_sax<nlohmann::json> {
+ public:
+  TreeBuilder(std::string_view text, const char** readUpTo)
+      : text_(text), lines_(text), readUpTo_(readUpTo) {}
+
+  JsonValue root;
+  std::string error;
+
+  bool null() override { return scalar(JsonValue{}); }
+  bool boolean(bool value) override {
+    JsonValue v;
+    v.kind = JsonValue::Kind::Bool;
+    v.boolean = value;
+    return scalar(std::move(v));
+  }
+  bool number_integer(number_integer_t value) override {
+    return number(static_cast<double>(value), true);
+  }
+  bool number_unsigned(number_unsigned_t value) override {
+    return number(static_cast<double>(value), true);
+  }
+  bool number_float(number_float_t value, const string_t&) override {
+    return number(value, false);
+  }
+  bool string(string_t& value) override {
+    JsonValue v;
+    v.kind = JsonValue::Kind::String;
+    v.text = std::move(value);
+    return scalar(std::move(v));
+  }
+  bool binary(binary_t&) override { return fail("binary values are not JSON"); }
+
+  bool start_object(std::size_t) override { return open(JsonValue::Kind::Object); }
+  bool key(string_t& name) override {
+    Open& top = open_.back();
+    if (!top.keys.insert(name).second) return fail("key \"" + name + "\" appears twice");
+    pendingKey_ = std::move(name);
+    return true;
+  }
+  bool end_object() override { return close(); }
+  bool start_array(std::size_t) override { return open(JsonValue::Kind::Array); }
+  bool end_array() override { return close(); }
+
+  bool parse_error(std::size_t, const std::string&,
+                   const nlohmann::detail::exception& ex) override {
+    // "[json.exception.parse_error.101] parse error at line 2, column 5: syntax error ..."
+    const std::string what = ex.what();
+    const auto at = what.find(": ", what.find(" column "));
+    // The offending character may be a line end (in a string): it belongs to the line it ends.
+    const char* upTo = *readUpTo_;
+    if (upTo > text_.data() && upTo[-1] == '\n') --upTo;
+    error = "line " + std::to_string(lines_.lineAt(upTo)) + ": " +
+            (at == std::string::npos ? what : what.substr(at + 2));
     return false;
   }
 
-  void skipSpace() {
-    while (pos_ < text_.size()) {
-      const char ch = text_[pos_];
-      if (ch == '\n') ++line_;
-      if (ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r') break;
-      ++pos_;
-    }
+ private:
+  struct Open {
+    JsonValue value;
+    std::string key;  // the key it is stored under in its parent object
+    std::unordered_set<std::string> keys;
+  };
+
+  bool fail(const std::string& what) {
+    error = "line " + std::to_string(lines_.lineAt(*readUpTo_)) + ": " + what;
+    return false;
   }
 
-  bool literal(std::string_view word) {
-    if (text_.substr(pos_, word.size()) != word) return false;
-    pos_ += word.size();
+  bool number(double value, bool isInteger) {
+    JsonValue v;
+    v.kind = JsonValue::Kind::Number;
+    v.number = value;
+    v.isInteger = isInteger;
+    v.line = lines_.lineAt(*readUpTo_ - 1);
+    return place(std::move(v));
+  }
+
+  bool scalar(JsonValue v) {
+    v.line = lines_.lineAt(*readUpTo_);
+    return place(std::move(v));
+  }
+
+  bool place(JsonValue v) {
+    if (open_.empty()) {
+      root = std::move(v);
+      return true;
+    }
+    JsonValue& parent = open_.back().value;
+    if (parent.kind == JsonValue::Kind::Array)
+      parent.items.push_back(std::move(v));
+    else
+      parent.members.push_back({std::move(pendingKey_), std::move(v)});
     return true;
   }
 
-  bool value(JsonValue& out, int depth) {
-    if (depth > 64) return fail("nesting too deep");
-    skipSpace();
-    out.line = line_;
-    if (pos_ >= text_.size()) return fail("unexpected end of file");
-    const char ch = text_[pos_];
-    if (ch == '{') return object(out, depth);
-    if (ch == '[') return array(out, depth);
-    if (ch == '"') {
-      out.kind = JsonValue::Kind::String;
-      return string(out.text);
-    }
-    if (literal("true")) {
-      out.kind = JsonValue::Kind::Bool;
-      out.boolean = true;
-      return true;
-    }
-    if (literal("false")) {
-      out.kind = JsonValue::Kind::Bool;
-      return true;
-    }
-    if (literal("null")) return true;
-    return number(out);
-  }
-
-  bool number(JsonValue& out) {
-    const std::size_t start = pos_;
-    if (pos_ < text_.size() && text_[pos_] == '-') ++pos_;
-    bool digits = false, fraction = false;
-    while (pos_ < text_.size()) {
-      const char ch = text_[pos_];
-      if (ch >= '0' && ch <= '9') {
-        digits = true;
-      } else if (ch == '.' || ch == 'e' || ch == 'E' ||
-                 ((ch == '+' || ch == '-') && (text_[pos_ - 1] == 'e' || text_[pos_ - 1] == 'E'))) {
-        fraction = true;
-      } else {
-        break;
-      }
-      ++pos_;
-    }
-    if (!digits) return fail("expected a value");
-    const std::string token(text_.substr(start, pos_ - start));
-    char* end = nullptr;
-    out.number = std::strtod(token.c_str(), &end);
-    if (end != token.c_str() + token.size()) return fail("malformed number " + token);
-    out.kind = JsonValue::Kind::Number;
-    out.isInteger = !fraction;
+  bool open(JsonValue::Kind kind) {
+    if (open_.size() >= static_cast<std::size_t>(kMaxDepth)) return fail("nesting too deep");
+    Open o;
+    o.value.kind = kind;
+    o.value.line = lines_.lineAt(*readUpTo_);
+    o.key = std::move(pendingKey_);
+    open_.push_back(std::move(o));
     return true;
   }
 
-  bool string(std::string& out) {
-    ++pos_;  // opening quote
-    while (pos_ < text_.size()) {
-      const char ch = text_[pos_++];
-      if (ch == '"') return true;
-      if (ch == '\n') return fail("line end inside a string");
-      if (ch != '\\') {
-        out += ch;
-        continue;
-      }
-      if (pos_ >= text_.size()) break;
-      const char esc = text_[pos_++];
-      switch (esc) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '/': out += '/'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'u': {
-          if (pos_ + 4 > text_.size()) return fail("short \\u escape");
-          const unsigned code = static_cast<unsigned>(
-              std::strtoul(std::string(text_.substr(pos_, 4)).c_str(), nullptr, 16));
-          pos_ += 4;
-          if (code < 0x80) {
-            out += static_cast<char>(code);
-          } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-          } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-          }
-          break;
-        }
-        default: return fail(std::string("unknown escape \\") + esc);
-      }
-    }
-    return fail("unterminated string");
-  }
-
-  bool array(JsonValue& out, int depth) {
-    out.kind = JsonValue::Kind::Array;
-    ++pos_;
-    skipSpace();
-    if (pos_ < text_.size() && text_[pos_] == ']') {
-      ++pos_;
-      return true;
-    }
-    while (true) {
-      JsonValue item;
-      if (!value(item, depth + 1)) return false;
-      out.items.push_back(std::move(item));
-      skipSpace();
-      if (pos_ < text_.size() && text_[pos_] == ',') {
-        ++pos_;
-        continue;
-      }
-      if (pos_ < text_.size() && text_[pos_] == ']') {
-        ++pos_;
-        return true;
-      }
-      return fail("expected ',' or ']'");
-    }
-  }
-
-  bool object(JsonValue& out, int depth) {
-    out.kind = JsonValue::Kind::Object;
-    ++pos_;
-    skipSpace();
-    if (pos_ < text_.size() && text_[pos_] == '}') {
-      ++pos_;
-      return true;
-    }
-    while (true) {
-      skipSpace();
-      if (pos_ >= text_.size() || text_[pos_] != '"') return fail("expected a key in quotes");
-      std::string key;
-      if (!string(key)) return false;
-      for (const auto& m : out.members)
-        if (m.first == key) return fail("key \"" + key + "\" appears twice");
-      skipSpace();
-      if (pos_ >= text_.size() || text_[pos_] != ':') return fail("expected ':' after a key");
-      ++pos_;
-      JsonValue item;
-      if (!value(item, depth + 1)) return false;
-      out.members.push_back({std::move(key), std::move(item)});
-      skipSpace();
-      if (pos_ < text_.size() && text_[pos_] == ',') {
-        ++pos_;
-        continue;
-      }
-      if (pos_ < text_.size() && text_[pos_] == '}') {
-        ++pos_;
-        return true;
-      }
-      return fail("expected ',' or '}'");
-    }
+  bool close() {
+    Open done = std::move(open_.back());
+    open_.pop_back();
+    pendingKey_ = std::move(done.key);
+    return place(std::move(done.value));
   }
 
   std::string_view text_;
-  std::size_t pos_ = 0;
-  int line_ = 1;
-  std::string error_;
+  LineCounter lines_;
+  const char** readUpTo_;
+  std::vector<Open> open_;
+  std::string pendingKey_;
 };
 
 }  // namespace
@@ -225,9 +210,18 @@ std::string_view jsonKindName(JsonValue::Kind kind) {
 }
 
 bool parseJson(std::string_view text, JsonValue& out, std::string& error) {
-  Parser parser(text);
-  out = JsonValue{};
-  return parser.document(out, error);
+  const char* readUpTo = text.data();
+  TreeBuilder builder(text, &readUpTo);
+  const TrackingIterator first(text.data(), &readUpTo);
+  const TrackingIterator last(text.data() + text.size(), nullptr);
+  const bool ok = nlohmann::json::sax_parse(first, last, &builder);
+  if (!ok) {
+    error = builder.error.empty() ? "not valid JSON" : builder.error;
+    out = JsonValue{};
+    return false;
+  }
+  out = std::move(builder.root);
+  return true;
 }
 
 }  // namespace skyrig

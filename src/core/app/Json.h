@@ -1,5 +1,6 @@
-// A small JSON reader for the project file: values keep their kind and the text position of
-// their start, so errors can name the line.
+// The JSON reader of the project file (nlohmann-json underneath): values keep their kind and
+// the line they start on, so errors can name the line. A key repeated within one object and
+// nesting deeper than 64 levels are refused. Time and memory grow linearly with the text.
 #pragma once
 
 #include <map>

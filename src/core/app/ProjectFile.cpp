@@ -5,6 +5,10 @@
 #include <sstream>
 
 #include "app/Json.h"
+#include "document/CableSystemTable.h"
+#include "params/FieldText.h"
+#include "document/RoadCostTable.h"
+#include "document/SingleValueTable.h"
 #include "document/CSkyrigDoc.h"
 #include "view/CSkyrigView.h"
 
@@ -16,51 +20,39 @@ constexpr const char* kPathNames[] = {"dtmPath",      "volumePath",    "streamPa
                                       "roadPath",     "boundaryPath",  "landingsPath",
                                       "cablewaysPath", "resultFilePath"};
 
-// Cable system fields by name: the float field numbers of the parameter set.
-struct NamedField {
-  const char* name;
-  int number;
-};
-constexpr NamedField kCableFields[] = {
-    {"maxYardingDistance", 0},        {"maxLateralYardingDistance", 1},
-    {"towerHeight", 2},               {"intSupportHeight", 3},
-    {"maxSparTreeHeight", 4},         {"minSparTreeHeight", 5},
-    {"maxSkylineTension", 6},         {"maxMainlineTension", 7},
-    {"skylineUnitWeight", 8},         {"mainlineUnitWeight", 9},
-    {"haulbackUnitWeight", 10},       {"carriageWeight", 11},
-    {"effectiveChokerLength", 12},    {"carriageDepth", 13},
-    {"logLength", 14},                {"logDiameter", 15},
-    {"logToGroundAngle", 16},         {"frictionCoefficient", 17},
-    {"groundClearance", 18},          {"allowableDeflection", 19},
-    {"slopeLimitWithoutHaulback", 20}, {"maxSlopeChange", 21},
-    {"woodDensity", 24},              {"powerEfficiency", 25},
-    {"enginePower", 26},              {"hookTime", 27},
-    {"riggingCost", 28},              {"unhookTime", 29},
-    {"hourlyCost", 30},               {"delayPercent", 31},
-    {"fellingCost", 32},              {"moveInCost", 33},
-    {"initialSetupHours", 34},        {"roadChangeHours", 35},
-    {"maxPayloadPerTurn", 36},        {"minPayloadPerTurn", 37},
-    {"loadFactor", 38},               {"maxSpeedPartialSuspension", 39},
-    {"maxSpeedFullSuspension", 40},   {"avgOuthaulSpeed", 41},
-    {"lateralYardingSpeed", 42},      {"beyondLateralZoneMultiplier", 43},
-    {"lateralMultiplierFirstThird", 44}, {"lateralMultiplierSecondThird", 45},
-    {"lateralMultiplierLastThird", 46}, {"giveUpDistance", 47},
-};
-constexpr const char* kCableFlags[] = {"englishUnits", "haulbackLine", "downhillAvailable"};
+constexpr double kHuge = 1.0e30;  // the bound of a number the forms take without a range
 
-struct Range {
-  const char* name;
-  double low;
-  double high;
-};
-// The ranges the parameter forms enforce.
-constexpr Range kCableRanges[] = {{"maxIntSupports", 0, 20},
-                                  {"beyondLateralZoneMultiplier", 1, 1000000},
-                                  {"giveUpDistance", 0, 1000000},
-                                  {"delayPercent", 0, 100}};
+ParameterRange rangeOrAny(const ParameterRange& range) {
+  return range.bounded ? range : between(-kHuge, kHuge);
+}
 
-constexpr const char* kRoadScalars[] = {"haulingCost", "constructionCost", "gradeLimit",
-                                        "sideSlopeLimit", "streamCrossingMultiplier"};
+const CableParameter* cableParameterNamed(const std::string& name) {
+  for (const CableParameter& p : cableParameters())
+    if (name == p.name) return &p;
+  return nullptr;
+}
+
+const CableFlag* cableFlagNamed(const std::string& name) {
+  for (const CableFlag& f : cableFlags())
+    if (name == f.name) return &f;
+  return nullptr;
+}
+
+const RoadCostParameter* roadCostNamed(const std::string& name) {
+  for (const RoadCostParameter& p : roadCostParameters())
+    if (name == p.name) return &p;
+  return nullptr;
+}
+
+// "haulingCost, gradeMultiplier, constructionCost, ..." in the record's order.
+std::string roadCostNames() {
+  std::string out;
+  for (int n = 0; n < kRoadCostFieldCount; ++n) {
+    const RoadCostParameter& p = roadCostParameter(n);
+    if (p.index <= 0) out += (out.empty() ? "" : ", ") + std::string(p.name);
+  }
+  return out;
+}
 
 class Checker {
  public:
@@ -75,12 +67,14 @@ class Checker {
     return fail(path, v, "expected " + std::string(jsonKindName(kind)) + ", found " +
                              std::string(jsonKindName(v.kind)));
   }
+  bool number(const std::string& path, const JsonValue& v, const ParameterRange& range) {
+    return number(path, v, range.low, range.high);
+  }
   bool number(const std::string& path, const JsonValue& v, double low, double high) {
     if (!expect(path, v, JsonValue::Kind::Number)) return false;
     if (!std::isfinite(v.number) || v.number < low || v.number > high) {
-      std::ostringstream out;
-      out << "must be a number between " << low << " and " << high;
-      return fail(path, v, out.str());
+      return fail(path, v,
+                  "must be a number between " + formatNumber(low) + " and " + formatNumber(high));
     }
     return true;
   }
@@ -101,44 +95,36 @@ std::string join(std::initializer_list<const char*> names) {
   return out;
 }
 
-constexpr double kHuge = 1.0e30;
-
 bool readCableSystem(Checker& check, const std::string& path, int system, const JsonValue& obj,
                      ProjectSettings& settings) {
   if (!check.expect(path, obj, JsonValue::Kind::Object)) return false;
   for (const auto& [key, v] : obj.members) {
     const std::string keyPath = path + "." + key;
-    if (key == "name") {
+    if (key == kCableSystemNameKey) {
       if (!check.expect(keyPath, v, JsonValue::Kind::String)) return false;
       std::string name;
       for (char ch : v.text)
         if (ch != ' ') name += ch;
-      if (name.size() > 20) return check.fail(keyPath, v, "at most 20 characters");
+      if (name.size() > kMaxCableSystemName)
+        return check.fail(keyPath, v,
+                          "at most " + std::to_string(kMaxCableSystemName) + " characters");
       settings.cableSystemNames[system] = name;
       continue;
     }
-    if (key == "maxIntSupports") {
-      if (!check.integer(keyPath, v, 0, 20)) return false;
-      settings.cableSystemValues[system][key] = v.number;
-      continue;
-    }
-    bool isFlag = false;
-    for (const char* flag : kCableFlags) isFlag = isFlag || key == flag;
-    if (isFlag) {
+    if (cableFlagNamed(key) != nullptr) {
       if (!check.expect(keyPath, v, JsonValue::Kind::Bool)) return false;
       settings.cableSystemValues[system][key] = v.boolean ? 1.0 : 0.0;
       continue;
     }
-    bool known = false;
-    for (const NamedField& f : kCableFields) known = known || key == f.name;
-    if (!known)
+    const CableParameter* p = cableParameterNamed(key);
+    if (p == nullptr)
       return check.unknown(path, v, key,
                            "name, maxIntSupports, englishUnits, haulbackLine, downhillAvailable "
                            "and the numeric fields such as towerHeight");
-    double low = -kHuge, high = kHuge;
-    for (const Range& r : kCableRanges)
-      if (key == r.name) low = r.low, high = r.high;
-    if (!check.number(keyPath, v, low, high)) return false;
+    const bool ok = p->kind == ParameterKind::Integer
+                        ? check.integer(keyPath, v, p->range.low, p->range.high)
+                        : check.number(keyPath, v, rangeOrAny(p->range));
+    if (!ok) return false;
     settings.cableSystemValues[system][key] = v.number;
   }
   return true;
@@ -148,38 +134,38 @@ bool readRoadCosts(Checker& check, const JsonValue& obj, ProjectSettings& settin
   if (!check.expect("roadCosts", obj, JsonValue::Kind::Object)) return false;
   for (const auto& [key, v] : obj.members) {
     const std::string keyPath = "roadCosts." + key;
-    if (key == "gradeMultiplier" || key == "sideSlopeMultiplier") {
+    const RoadCostParameter* p = roadCostNamed(key);
+    if (p == nullptr) return check.unknown("roadCosts", v, key, roadCostNames());
+    if (p->index >= 0) {  // a row of seven classes
       if (!check.expect(keyPath, v, JsonValue::Kind::Array)) return false;
       if (v.items.size() != 7) return check.fail(keyPath, v, "needs exactly 7 numbers");
       std::array<float, 7> row{};
       for (std::size_t i = 0; i < 7; ++i) {
-        if (!check.number(keyPath + "[" + std::to_string(i) + "]", v.items[i], -kHuge, kHuge))
+        if (!check.number(keyPath + "[" + std::to_string(i) + "]", v.items[i],
+                          rangeOrAny(p->range)))
           return false;
         row[i] = static_cast<float>(v.items[i].number);
       }
       settings.roadCostClasses[key] = row;
       continue;
     }
-    bool known = false;
-    for (const char* name : kRoadScalars) known = known || key == name;
-    if (!known)
-      return check.unknown("roadCosts", v, key,
-                           "haulingCost, gradeMultiplier, constructionCost, sideSlopeMultiplier, "
-                           "gradeLimit, sideSlopeLimit, streamCrossingMultiplier");
-    const double low = key == "streamCrossingMultiplier" ? 1 : -kHuge;
-    const double high = key == "streamCrossingMultiplier" ? 10000000 : kHuge;
-    if (!check.number(keyPath, v, low, high)) return false;
+    if (!check.number(keyPath, v, rangeOrAny(p->range))) return false;
     settings.roadCostValues[key] = v.number;
   }
   return true;
 }
 
-bool readNumberedObject(Checker& check, const std::string& path, const JsonValue& v, int low,
-                        int high, int& number) {
-  char* end = nullptr;
-  const std::string key = path.substr(path.rfind('.') + 1);  // outlives `end`
-  const long n = std::strtol(key.c_str(), &end, 10);
-  if (*end != '\0' || n < low || n > high)
+// The number a key of "cableSystems" or "landingConstructionCosts" names: plain digits, no sign,
+// no leading zero, within low..high.
+bool readNumberedKey(Checker& check, const std::string& path, const std::string& key,
+                     const JsonValue& v, int low, int high, int& number) {
+  long n = 0;
+  bool digits = !key.empty() && key.size() <= 9 && key[0] != '0';
+  for (char ch : key) {
+    digits = digits && ch >= '0' && ch <= '9';
+    if (digits) n = n * 10 + (ch - '0');
+  }
+  if (!digits || n < low || n > high)
     return check.fail(path, v,
                       "key must be a number from " + std::to_string(low) + " to " +
                           std::to_string(high));
@@ -233,18 +219,21 @@ bool parseProjectFile(const std::string& text, const std::filesystem::path& proj
       for (const auto& [number, sv] : v.members) {
         int system = 0;
         const std::string path = "cableSystems." + number;
-        if (!readNumberedObject(check, path, sv, 1, kCableSystemCount, system)) return done(false);
+        if (!readNumberedKey(check, path, number, sv, 1, kCableSystemCount, system)) return done(false);
         if (!readCableSystem(check, path, system, sv, result)) return done(false);
       }
     } else if (key == "roadCosts") {
       if (!readRoadCosts(check, v, result)) return done(false);
-    } else if (key == "landingConstructionCosts") {
+    } else if (key == "crs") {
+      if (!check.expect(key, v, JsonValue::Kind::String)) return done(false);
+      result.crs = v.text;
+    } else if (key == kLandingConstructionCost.name) {
       if (!check.expect(key, v, JsonValue::Kind::Object)) return done(false);
       for (const auto& [number, cv] : v.members) {
         int id = 0;
         const std::string path = key + "." + number;
-        if (!readNumberedObject(check, path, cv, 1, kMaxLandings, id)) return done(false);
-        if (!check.number(path, cv, 0, 100000000)) return done(false);
+        if (!readNumberedKey(check, path, number, cv, 1, kMaxLandings, id)) return done(false);
+        if (!check.number(path, cv, kLandingConstructionCost.range)) return done(false);
         result.landingConstructionCosts[id] = static_cast<float>(cv.number);
       }
     } else if (key == "timberExits") {
@@ -268,16 +257,18 @@ bool parseProjectFile(const std::string& text, const std::filesystem::path& proj
     } else if (key == "runs") {
       if (!check.expect(key, v, JsonValue::Kind::Object)) return done(false);
       for (const auto& [name, rv] : v.members) {
-        if (name != "separate" && name != "allAtOnce" && name != "improve")
+        bool* flag = name == "separate"    ? &result.runSeparate
+                     : name == "allAtOnce" ? &result.runAllAtOnce
+                     : name == "improve"   ? &result.runImprove
+                                           : nullptr;
+        if (flag == nullptr)
           return done(check.unknown("runs", rv, name, "separate, allAtOnce, improve"));
         if (!check.expect("runs." + name, rv, JsonValue::Kind::Bool)) return done(false);
-        (name == "separate"    ? result.runSeparate
-         : name == "allAtOnce" ? result.runAllAtOnce
-                               : result.runImprove) = rv.boolean;
+        *flag = rv.boolean;
       }
     } else {
       return done(check.unknown("", v, key,
-                                "$schema, workspaceRoot, paths, cableSystems, roadCosts, "
+                                "$schema, workspaceRoot, crs, paths, cableSystems, roadCosts, "
                                 "landingConstructionCosts, timberExits, runs"));
     }
   }
@@ -305,6 +296,7 @@ bool readProjectFile(const std::filesystem::path& projectDir, ProjectSettings& s
 }
 
 void applyProjectSettings(const ProjectSettings& settings, CSkyrigDoc& doc, CSkyrigView& view) {
+  doc.crsDefinition = settings.crs;
   for (const auto& [name, value] : settings.paths) {
     InputPaths& p = doc.paths;
     if (name == "dtmPath") p.dtmPath = value;
@@ -319,26 +311,25 @@ void applyProjectSettings(const ProjectSettings& settings, CSkyrigDoc& doc, CSky
   for (const auto& [system, values] : settings.cableSystemValues) {
     CableSystemParams& params = doc.cableSystems[system];
     for (const auto& [name, value] : values) {
-      if (name == "maxIntSupports") params.maxIntSupports = static_cast<std::int32_t>(value);
-      if (name == "englishUnits") params.englishUnits = value != 0.0;
-      if (name == "haulbackLine") params.haulbackLine = value != 0.0;
-      if (name == "downhillAvailable") params.downhillAvailable = value != 0.0;
-      for (const NamedField& f : kCableFields)
-        if (name == f.name) *cableSystemFloatField(params, f.number) = static_cast<float>(value);
+      if (const CableFlag* flag = cableFlagNamed(name)) params.*flag->member = value != 0.0;
+      const CableParameter* p = cableParameterNamed(name);
+      if (p == nullptr) continue;
+      if (p->member != nullptr) params.*p->member = static_cast<float>(value);
+      else params.maxIntSupports = static_cast<std::int32_t>(value);
     }
   }
   for (const auto& [system, name] : settings.cableSystemNames) doc.cableSystems[system].name = name;
-  RoadCostParams& road = doc.roadCosts;
-  for (const auto& [name, value] : settings.roadCostValues) {
-    const float f = static_cast<float>(value);
-    if (name == "haulingCost") road.haulingCost = f;
-    if (name == "constructionCost") road.constructionCost = f;
-    if (name == "gradeLimit") road.gradeLimit = f;
-    if (name == "sideSlopeLimit") road.sideSlopeLimit = f;
-    if (name == "streamCrossingMultiplier") road.streamCrossingMultiplier = f;
+  for (const RoadCostParameter& p : roadCostParameters()) {
+    if (p.index < 0) {
+      const auto value = settings.roadCostValues.find(p.name);
+      if (value != settings.roadCostValues.end())
+        roadCostField(doc.roadCosts, p.number) = static_cast<float>(value->second);
+    } else {
+      const auto row = settings.roadCostClasses.find(p.name);
+      if (row != settings.roadCostClasses.end())
+        roadCostField(doc.roadCosts, p.number) = row->second[static_cast<std::size_t>(p.index)];
+    }
   }
-  for (const auto& [name, row] : settings.roadCostClasses)
-    (name == "gradeMultiplier" ? road.gradeMultiplier : road.sideSlopeMultiplier) = row;
   for (const auto& [id, cost] : settings.landingConstructionCosts)
     doc.landingConstructionCost[id] = cost;
 }

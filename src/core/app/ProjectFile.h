@@ -21,6 +21,7 @@ struct CSkyrigView;
 
 struct ProjectSettings {
   std::filesystem::path workspaceRoot;                  // absolute once read
+  std::string crs;  // the coordinate system definition, as written (any GDAL accepts)
   std::map<std::string, std::string> paths;             // dtmPath ... resultFilePath
   std::map<int, std::map<std::string, double>> cableSystemValues;  // system -> field -> value
   std::map<int, std::string> cableSystemNames;
@@ -38,7 +39,8 @@ struct ProjectSettings {
 bool readProjectFile(const std::filesystem::path& projectDir, ProjectSettings& settings,
                      std::string& error);
 
-// Parses the text of a project file (projectDir resolves a relative workspace root).
+// Parses the text of a project file (projectDir resolves a relative workspace root); false with
+// the message (key path and line) in `error`, `settings` untouched then.
 bool parseProjectFile(const std::string& text, const std::filesystem::path& projectDir,
                       ProjectSettings& settings, std::string& error);
 

@@ -49,10 +49,13 @@ std::string readGisRasterFile(const Paths& paths, const std::string& systemPath,
   const double size = raster.cellWidth;
   const double whole = std::round(size);
   // Cell sizes stored in floating point carry tiny errors; anything beyond them is refused.
-  if (whole < 1.0 || std::fabs(size - whole) > 1e-6 * whole ||
+  if (!std::isfinite(size) || !std::isfinite(raster.cellHeight) || whole < 1.0 ||
+      whole > 1.0e6 || std::fabs(size - whole) > 1e-6 * whole ||
       std::fabs(raster.cellHeight - size) > 1e-6 * whole)
     return "its cells are " + metres(raster.cellWidth) + " by " + metres(raster.cellHeight) +
            " units; the grid needs square cells of whole metres (resample it with gdalwarp -tr)";
+  if (!std::isfinite(raster.westEdge) || !std::isfinite(raster.northEdge))
+    return "its georeference is not a number";
   const double xFirst = std::trunc(raster.columnCentreX(1));
   const double ySouth = std::trunc(raster.rowCentreY(raster.nrows));
   if (!fitsInt32(xFirst) || !fitsInt32(ySouth) ||

@@ -3,6 +3,7 @@
 // the values in file order, so that alignment, value rules and capacities stay the same.
 #pragma once
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ bool isGisRasterFile(const Paths& paths, const std::string& systemPath);
 // metres, over maxColumnsRows columns or rows, coordinates beyond 32 bits).
 std::string readGisRasterFile(const Paths& paths, const std::string& systemPath,
                               int maxColumnsRows, GisRasterFile& file);
+
+// A cell value as float: values beyond float's range become infinite (a float cast of them would
+// be undefined), which the loaders' checks then refuse.
+inline float toFloat(double v) {
+  constexpr double kLargest = 3.4028234663852886e38;  // FLT_MAX
+  if (v > kLargest) return std::numeric_limits<float>::infinity();
+  if (v < -kLargest) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(v);
+}
 
 // Passes each value (in file order) to `check`; "" or "value i (row r, column c) <what check
 // says>" for the first it refuses.

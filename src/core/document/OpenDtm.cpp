@@ -108,7 +108,8 @@ void openDtmThroughGdal(CSkyrigDoc& doc, const Paths& paths, Ui& ui, const std::
   GisRasterFile file;
   std::string problem = readGisRasterFile(paths, path, kMaxGridCells, file);
   if (problem.empty()) problem = checkDtmHeader(file.header);
-  const std::vector<float> values(file.values.begin(), file.values.end());
+  std::vector<float> values(file.values.size());
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = toFloat(file.values[i]);
   if (problem.empty())
     problem = checkGisValues<float>(file, values, [](float v) {
       return checkElevation(v, static_cast<std::int32_t>(kNoDataValue));

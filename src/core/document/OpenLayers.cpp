@@ -36,9 +36,9 @@ enum class LayerLoad {
 
 // A layer file read through GDAL may be larger than the grid (it is cropped to the DTM), up to
 // this many columns and rows.
-constexpr int kMaxGisLayerCells = 8192;
+constexpr int kMaxGisLayerCells = 4096;
 
-float fileValue(double v, float) { return static_cast<float>(v); }
+float fileValue(double v, float) { return toFloat(v); }
 std::int32_t fileValue(double v, std::int32_t) {
   constexpr double low = std::numeric_limits<std::int32_t>::min();
   constexpr double high = std::numeric_limits<std::int32_t>::max();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/CableSystemParams.h"
+#include "document/CableSystemTable.h"
 #include "seams/FormModel.h"
 
 namespace skyrig {
@@ -14,7 +15,6 @@ namespace skyrig {
 struct CSkyrigDoc;
 
 inline constexpr int kCableFieldCount = 23;  // fields 0..22 of a set
-inline constexpr std::size_t kMaxCableSystemName = 20;
 
 using CableSystemSets = std::array<CableSystemParams, kCableSystemCount + 1>;  // slot 0 unused
 

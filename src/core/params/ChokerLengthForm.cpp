@@ -1,12 +1,10 @@
 #include "params/ChokerLengthForm.h"
 
+#include "document/SingleValueTable.h"
+
 namespace skyrig {
 
 ChokerLengthForm::ChokerLengthForm(std::uint16_t chokerLength)
-    : IntegerValueForm({"Dialog", "Choker length", "m",
-                        "This number will be used in clumping volume cells which have less "
-                        "timber volume than a design payload.",
-                        0, 100},
-                       chokerLength) {}
+    : IntegerValueForm(integerFieldSpec(kChokerLength), chokerLength) {}
 
 }  // namespace skyrig

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "params/FieldText.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
 
@@ -13,10 +14,7 @@ constexpr const char* kLowest = "Lowest Elevation";
 
 ContourIntervalForm::ContourIntervalForm(std::int32_t maxElevation, std::int32_t minElevation,
                                          std::int32_t contourInterval)
-    : IntegerValueForm({"Generating Contour Lines", "Contour interval", "m",
-                        "Generating contour lines from your DTM may take a few minitues.", 1,
-                        1000},
-                       contourInterval),
+    : IntegerValueForm(integerFieldSpec(kContourInterval), contourInterval),
       highest_(formatInteger(maxElevation)),
       lowest_(formatInteger(minElevation)) {}
 

@@ -150,6 +150,12 @@ bool readInteger(std::string_view text, std::int32_t& out, Ui& ui) {
   return true;
 }
 
+bool readNumberIn(const ParameterRange& range, std::string_view text, float& out, Ui& ui) {
+  if (!range.bounded) return readNumber(text, out, ui);
+  return readNumberInRange(text, static_cast<float>(range.low), static_cast<float>(range.high),
+                           out, ui);
+}
+
 bool readIntegerInRange(std::string_view text, std::int32_t low, std::int32_t high,
                         std::int32_t& out, Ui& ui) {
   std::int32_t value = 0;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "document/ParameterRange.h"
+
 namespace skyrig {
 
 class Ui;
@@ -40,6 +42,8 @@ bool readNumberInRange(std::string_view text, float low, float high, float& out,
 bool readInteger(std::string_view text, std::int32_t& out, Ui& ui);
 bool readIntegerInRange(std::string_view text, std::int32_t low, std::int32_t high,
                         std::int32_t& out, Ui& ui);
+// readNumberInRange for a bounded range, readNumber otherwise.
+bool readNumberIn(const ParameterRange& range, std::string_view text, float& out, Ui& ui);
 bool checkMaxChars(std::string_view text, std::size_t maxChars, Ui& ui);
 
 // A check box state: "1", "true", "yes", "on", "checked" or "0", "false", "no", "off",

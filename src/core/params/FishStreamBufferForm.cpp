@@ -1,10 +1,10 @@
 #include "params/FishStreamBufferForm.h"
 
+#include "document/SingleValueTable.h"
+
 namespace skyrig {
 
 FishStreamBufferForm::FishStreamBufferForm()
-    : IntegerValueForm({"Fish Stream Buffer", "Fish Stream Buffer", "m",
-                        "Fish Stream Buffer Width = Odd number * DTM grid cell size", 0, 10000},
-                       0) {}
+    : IntegerValueForm(integerFieldSpec(kStreamBufferWidth), kStreamBufferWidth.defaultValue) {}
 
 }  // namespace skyrig

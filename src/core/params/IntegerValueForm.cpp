@@ -3,8 +3,13 @@
 #include <utility>
 
 #include "params/FieldText.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
+
+IntegerFieldSpec integerFieldSpec(const SingleValue& value) {
+  return {value.title, value.label, value.unit, value.note, value.low, value.high};
+}
 
 IntegerValueForm::IntegerValueForm(IntegerFieldSpec spec, std::int32_t preset)
     : spec_(std::move(spec)), value_(preset), text_(formatInteger(preset)) {}

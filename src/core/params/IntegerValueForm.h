@@ -18,6 +18,9 @@ struct IntegerFieldSpec {
   std::int32_t high = 0;
 };
 
+struct SingleValue;
+IntegerFieldSpec integerFieldSpec(const SingleValue& value);
+
 class IntegerValueForm : public FormModel {
  public:
   IntegerValueForm(IntegerFieldSpec spec, std::int32_t preset);

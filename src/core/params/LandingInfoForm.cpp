@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "params/FieldText.h"
+#include "document/SingleValueTable.h"
 #include "seams/Ui.h"
 
 namespace skyrig {
@@ -10,7 +11,6 @@ namespace skyrig {
 namespace {
 
 constexpr const char* kSelectorLabel = "Landing ID";
-constexpr const char* kCostLabel = "Landing Construction Costs";
 constexpr const char* kSharedLabel = "ID number of tower location sharing this landing";
 constexpr std::string_view kNoSuchLanding = "ID number you entered does not exist!";
 
@@ -56,14 +56,14 @@ void LandingInfoForm::showSelected() {
 std::vector<FormField> LandingInfoForm::fields() const {
   return {
       {kSelectorLabel, "", "Landing ID", FieldKind::Selector, numberedChoices(1, kMaxLandings)},
-      {kCostLabel, "$", "Landing Construction Costs", FieldKind::Text, {}},
+      {kLandingConstructionCost.label, kLandingConstructionCost.unit, kLandingConstructionCost.label, FieldKind::Text, {}},
       {kSharedLabel, "", "ID number of tower location sharing this landing", FieldKind::Text, {}},
   };
 }
 
 std::string LandingInfoForm::fieldText(const std::string& label) const {
   if (sameLabel(label, kSelectorLabel)) return formatInteger(selected_);
-  if (sameLabel(label, kCostLabel)) return costText_;
+  if (sameLabel(label, kLandingConstructionCost.label)) return costText_;
   if (sameLabel(label, kSharedLabel)) return sharedText_;
   return {};
 }
@@ -76,9 +76,9 @@ bool LandingInfoForm::editField(const std::string& label, const std::string& tex
     showSelected();
     return true;
   }
-  if (sameLabel(label, kCostLabel)) {
+  if (sameLabel(label, kLandingConstructionCost.label)) {
     costText_ = text;
-    return readNumberInRange(text, 0.0f, kMaxLandingConstructionCost, costs_[selected_], ui);
+    return readNumberIn(kLandingConstructionCost.range, text, costs_[selected_], ui);
   }
   if (sameLabel(label, kSharedLabel)) {
     sharedText_ = text;
@@ -100,7 +100,7 @@ bool LandingInfoForm::editField(const std::string& label, const std::string& tex
 bool LandingInfoForm::validateOnOk(Ui& ui) {
   float cost = 0.0f;
   std::int32_t id = 0;
-  if (!readNumberInRange(costText_, 0.0f, kMaxLandingConstructionCost, cost, ui)) return false;
+  if (!readNumberIn(kLandingConstructionCost.range, costText_, cost, ui)) return false;
   if (!readInteger(sharedText_, id, ui)) return false;
   for (int i = 1; i <= landingCount_; ++i) {
     const std::string loop = loopFrom(shared_, i);

@@ -10,7 +10,6 @@
 
 namespace skyrig {
 
-inline constexpr float kMaxLandingConstructionCost = 100000000.0f;  // $
 
 class LandingInfoForm : public FormModel {
  public:

@@ -5,11 +5,10 @@
 #include <string>
 
 #include "document/RoadCostParams.h"
+#include "document/RoadCostTable.h"
 #include "seams/FormModel.h"
 
 namespace skyrig {
-
-inline constexpr int kRoadCostFieldCount = 19;
 
 class RoadCostsForm : public FormModel {
  public:
@@ -28,8 +27,5 @@ class RoadCostsForm : public FormModel {
   RoadCostParams costs_;
   std::array<std::string, kRoadCostFieldCount> texts_;  // by field number
 };
-
-// Field 0..18 of the record in its stored order.
-float& roadCostField(RoadCostParams& costs, int number);
 
 }  // namespace skyrig

@@ -1,6 +1,7 @@
 #include "view/CSkyrigView.h"
 
 #include "document/CSkyrigDoc.h"
+#include "document/SingleValueTable.h"
 
 namespace skyrig {
 
@@ -22,16 +23,16 @@ void initialUpdate(CSkyrigDoc& doc, CSkyrigView& view) {
   for (int s = 1; s <= kCableSystemCount; ++s) doc.cableSystems[s] = defaultCableSystem(s);
   doc.roadCosts = RoadCostParams{};
   for (int i = 1; i <= kMaxLandings; ++i) {
-    doc.landingConstructionCost[i] = 5000.0f;
+    doc.landingConstructionCost[i] = kLandingConstructionCost.defaultValue;
     doc.landingSharedTower[i] = 0;
   }
   doc.landingAnalysed.fill(0);
-  doc.contourInterval = 10;
+  doc.contourInterval = kContourInterval.defaultValue;
   markContoursEmpty(doc.contours);
   doc.boundaryPointCount = 0;
   doc.timberExitCount = 0;
-  doc.streamBufferWidth = 0;
-  doc.chokerLength = 20;
+  doc.streamBufferWidth = static_cast<std::uint16_t>(kStreamBufferWidth.defaultValue);
+  doc.chokerLength = static_cast<std::uint16_t>(kChokerLength.defaultValue);
 
   view.placingLanding = 0;
   view.pickingCableway = 0;
