@@ -29,6 +29,6 @@ for name in "${fuzzers[@]}"; do
       "build/fuzz/corpus/$name" "fuzz/corpus/$name" > "build/fuzz/$name.log" 2>&1; then
     echo "fuzz: $name found a fault:"; tail -40 "build/fuzz/$name.log"; failed=1
   fi
-  grep -E '^stat::number_of_executed_units|^#[0-9]+ *DONE' "build/fuzz/$name.log" | tail -2 || true
+  grep -E '^stat::number_of_executed_units|^#[0-9]+[[:space:]]+DONE' "build/fuzz/$name.log" | tail -2 || true
 done
 exit $failed

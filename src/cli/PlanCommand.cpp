@@ -13,7 +13,7 @@
 
 #include "ExitCodes.h"
 #include "PlanComparison.h"
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 #include "PngOutput.h"
 #include "Session.h"
 #include "Subcommands.h"

@@ -1,9 +1,14 @@
 #include "CMainFrame.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -48,10 +53,14 @@ CMainFrame::CMainFrame(CSkyrigApp& app) : app_(app), printer_(std::make_unique<Q
   setWindowIcon(applicationIcon());
   map_ = new MapWidget(app_.canvas(), this);
   map_->onMouse = [this](MouseAction action, int x, int y) { app_.mouse(action, x, y); };
+  map_->onWheel = [this](int steps) { app_.runCommand(steps > 0 ? "ZoomIn" : "ZoomOut"); };
+  map_->onEscape = [this] { app_.leaveMouseMode(); };
   setCentralWidget(map_);
   createMenus();
+  createProjectActions();
   createToolBar();
   createStatusBar();
+  createSummaryPanel();
   setAcceptDrops(true);
   qApp->installEventFilter(this);
   resize(1100, 800);
@@ -127,6 +136,127 @@ void CMainFrame::createMenus() {
   recentFilesChanged();
 }
 
+void CMainFrame::createProjectActions() {
+  QMenu* file = menu(QStringLiteral("File"));
+  QAction* first = file->actions().value(0);
+  auto add = [&](const QString& name, const QString& text, const QString& tip,
+                 const QKeySequence& keys, auto slot) {
+    auto* act = new QAction(text, this);
+    act->setObjectName(name);
+    act->setStatusTip(tip);
+    act->setShortcut(keys);
+    connect(act, &QAction::triggered, this, slot);
+    projectActions_[name] = act;
+    addAction(act);
+    return act;
+  };
+  file->insertAction(first, add(QStringLiteral("OpenProject"), QStringLiteral("Open &Project..."),
+                                QStringLiteral("Open a project folder (skyrig.json) with its layers, "
+                                               "landings, parameters and last plan"),
+                                QKeySequence(QStringLiteral("Ctrl+Shift+O")),
+                                [this] { fileOpenProject(); }));
+  file->insertAction(first, add(QStringLiteral("SaveProject"), QStringLiteral("Save Pro&ject"),
+                                QStringLiteral("Write the project file (skyrig.json) and the "
+                                               "landings file of the open project"),
+                                QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] {
+                                  if (app_.projectFolder().isEmpty())
+                                    fileSaveProjectAs();
+                                  else
+                                    app_.saveProject();
+                                }));
+  file->insertAction(first, add(QStringLiteral("SaveProjectAs"),
+                                QStringLiteral("Save Project As..."),
+                                QStringLiteral("Save the project into another folder"),
+                                QKeySequence(), [this] { fileSaveProjectAs(); }));
+  recentProjectsMenu_ = new QMenu(QStringLiteral("Recent Projects"), file);
+  for (int i = 0; i < RecentFileList::kSize; ++i) {
+    auto* recent = recentProjectsMenu_->addAction(QString());
+    connect(recent, &QAction::triggered, this, [this, i] {
+      if (!app_.busy() && i < app_.recentProjects().files().size() && maybeSaveProject())
+        app_.openProject(app_.recentProjects().files()[i]);
+    });
+    recentProjectActions_.push_back(recent);
+  }
+  file->insertMenu(first, recentProjectsMenu_);
+  file->insertSeparator(first);
+
+  QMenu* network = menu(QStringLiteral("Network"));
+  QAction* plan = add(QStringLiteral("Plan"), QStringLiteral("&Plan"),
+                      QStringLiteral("The whole planning job: cable roads, their analysis and the "
+                                     "optimized plan, with its summary beside the map"),
+                      QKeySequence(QStringLiteral("F5")), [this] {
+                        if (!app_.busy()) app_.planProject();
+                      });
+  network->insertAction(network->actions().value(0), plan);
+  network->insertSeparator(network->actions().value(1));
+  recentFilesChanged();
+}
+
+QAction* CMainFrame::projectAction(const QString& name) const {
+  auto found = projectActions_.find(name);
+  return found == projectActions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::createSummaryPanel() {
+  summaryDock_ = new QDockWidget(QStringLiteral("Plan summary"), this);
+  summaryDock_->setObjectName(QStringLiteral("PlanSummary"));
+  summaryText_ = new QPlainTextEdit(summaryDock_);
+  summaryText_->setReadOnly(true);
+  summaryText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  summaryText_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  summaryDock_->setWidget(summaryText_);
+  addDockWidget(Qt::RightDockWidgetArea, summaryDock_);
+  summaryDock_->hide();
+}
+
+void CMainFrame::planSummaryChanged() {
+  const QString& text = app_.planSummary();
+  summaryText_->setPlainText(text.trimmed());
+  if (text.isEmpty()) {
+    summaryDock_->hide();
+    return;
+  }
+  const QFontMetrics metrics(summaryText_->font());
+  int widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  summaryText_->setMinimumWidth(widest + 30);
+  summaryDock_->show();
+}
+
+void CMainFrame::fileSaveProjectAs() {
+  if (app_.busy()) return;
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, QStringLiteral("Save Project As"), app_.projectFolder());
+  if (!folder.isEmpty()) app_.saveProject(folder);
+}
+
+bool CMainFrame::maybeSaveProject() {
+  if (!app_.projectModified()) return true;
+  const auto answer = app_.ask(
+      QStringLiteral("The project %1 has changes that are not saved. Save them?")
+          .arg(QFileInfo(app_.projectFolder()).fileName()),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  if (answer == QMessageBox::Cancel) return false;
+  if (answer == QMessageBox::Save) return app_.saveProject();
+  return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (app_.busy() || !maybeSaveProject()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void CMainFrame::fileOpenProject() {
+  if (!maybeSaveProject()) return;
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, QStringLiteral("Open Project"), app_.projectFolder());
+  if (!folder.isEmpty()) app_.openProject(folder);
+}
+
 void CMainFrame::createToolBar() {
   toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
   toolBar_->setObjectName(QStringLiteral("Standard"));
@@ -190,12 +320,24 @@ void CMainFrame::showStatus(const QString& text) {
 void CMainFrame::mapChanged() { map_->pictureChanged(); }
 
 void CMainFrame::documentChanged() {
-  const QString name = app_.documentPath().isEmpty() ? kUntitled
-                                                     : QFileInfo(app_.documentPath()).fileName();
+  const QString name = !app_.projectFolder().isEmpty()
+                           ? QFileInfo(app_.projectFolder()).fileName() + QStringLiteral(" (") +
+                                 QDir::toNativeSeparators(app_.projectFolder()) + QStringLiteral(")")
+                       : app_.documentPath().isEmpty() ? kUntitled
+                                                       : QFileInfo(app_.documentPath()).fileName();
   setWindowTitle(name + QStringLiteral(" - ") + kApplicationTitle);
+  if (summaryDock_ != nullptr) planSummaryChanged();
 }
 
 void CMainFrame::recentFilesChanged() {
+  if (recentProjectsMenu_ != nullptr) {
+    const QStringList& projects = app_.recentProjects().files();
+    recentProjectsMenu_->setEnabled(!projects.isEmpty());
+    for (int i = 0; i < static_cast<int>(recentProjectActions_.size()); ++i) {
+      recentProjectActions_[i]->setVisible(i < projects.size());
+      if (i < projects.size()) recentProjectActions_[i]->setText(app_.recentProjects().menuText(i));
+    }
+  }
   const QStringList& files = app_.recentFiles().files();
   QAction* placeholder = action("FileRecentFile");
   placeholder->setVisible(files.isEmpty());
@@ -208,6 +350,7 @@ void CMainFrame::recentFilesChanged() {
 
 void CMainFrame::commandChosen(const std::string& id) {
   if (app_.busy()) return;
+  if ((id == "FileNew" || id == "FileOpen") && !maybeSaveProject()) return;
   if (id == "FileNew") app_.newDocument();
   else if (id == "FileOpen") fileOpen();
   else if (id == "FileSave") fileSave();
@@ -300,7 +443,11 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.isEmpty() || !urls.first().isLocalFile() || app_.busy()) return;
   event->acceptProposedAction();
-  app_.openDocument(urls.first().toLocalFile());
+  const QString dropped = urls.first().toLocalFile();
+  if (QFileInfo(dropped).isDir())
+    app_.openProject(dropped);
+  else
+    app_.openDocument(dropped);
 }
 
 }  // namespace skyrig::gui

@@ -13,7 +13,9 @@
 #include <string_view>
 #include <vector>
 
+class QDockWidget;
 class QMenu;
+class QPlainTextEdit;
 class QToolBar;
 
 namespace skyrig::gui {
@@ -36,6 +38,10 @@ class CMainFrame : public QMainWindow {
   MapWidget* mapWidget() const { return map_; }
   const std::vector<QAction*>& recentFileActions() const { return recentActions_; }
   QAction* pathsAction() const { return pathsAction_; }
+  // The project folder commands: Open Project..., Save Project, Save Project As..., Plan.
+  QAction* projectAction(const QString& name) const;
+  const std::vector<QAction*>& recentProjectActions() const { return recentProjectActions_; }
+  QDockWidget* summaryPanel() const { return summaryDock_; }
   QString statusText() const { return message_->text(); }
   QLabel* indicator(const QString& text) const;
 
@@ -43,11 +49,17 @@ class CMainFrame : public QMainWindow {
   void mapChanged();
   void documentChanged();
   void recentFilesChanged();
+  void planSummaryChanged();
 
   // Framework commands, also called by the tests.
   void fileOpen();
   void fileSave();
   void fileSaveAs();
+  void fileOpenProject();
+  void fileSaveProjectAs();
+  // Before the project is left: when it has unsaved changes, asks whether to save them; false
+  // when the user cancels (or the save failed).
+  bool maybeSaveProject();
   void filePrint();
   void filePrintPreview();
   void filePrintSetup();
@@ -56,6 +68,7 @@ class CMainFrame : public QMainWindow {
   void helpAbout();
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -64,6 +77,8 @@ class CMainFrame : public QMainWindow {
   void createMenus();
   void createToolBar();
   void createStatusBar();
+  void createProjectActions();
+  void createSummaryPanel();
   QMenu* menuFor(const std::string& menuPath);
   void commandChosen(const std::string& id);
 
@@ -76,6 +91,11 @@ class CMainFrame : public QMainWindow {
   std::map<QString, QMenu*> menus_;
   std::vector<QAction*> recentActions_;
   QAction* pathsAction_ = nullptr;
+  std::map<QString, QAction*> projectActions_;
+  std::vector<QAction*> recentProjectActions_;
+  QMenu* recentProjectsMenu_ = nullptr;
+  QDockWidget* summaryDock_ = nullptr;
+  QPlainTextEdit* summaryText_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
 };
 

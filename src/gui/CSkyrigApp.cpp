@@ -10,6 +10,7 @@
 #include "DocumentType.h"
 #include "PathSettings.h"
 #include "app/CommandTable.h"
+#include "app/ProjectLoading.h"
 #include "cable/ProfileCheckPicture.h"
 
 namespace skyrig::gui {
@@ -35,6 +36,7 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
       context_{*doc_, *view_, ui_, canvas_, paths_, clock_, random_} {
   QSettings settings = programSettings();
   recentFiles_.load(settings);
+  recentProjects_.load(settings);
   QString root = options_.root;
   if (root.isEmpty()) root = settings.value(kWorkspaceRootKey).toString();
   if (root.isEmpty()) root = QDir::currentPath();
@@ -46,13 +48,23 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
   frame_ = std::make_unique<CMainFrame>(*this);
   ui_.onStatus = [this](const QString& text) { frame_->showStatus(text); };
   ui_.onRepaint = [this] { frame_->mapChanged(); };
+  ask = [this](const QString& text, QMessageBox::StandardButtons buttons) {
+    return QMessageBox::question(ui_.dialogParent(), kApplicationTitle, text, buttons);
+  };
 }
 
 CSkyrigApp::~CSkyrigApp() = default;
 
 void CSkyrigApp::start() {
+  const bool isFolder = !options_.file.isEmpty() && QFileInfo(options_.file).isDir();
+  if (isFolder) {
+    newDocument();
+    frame_->showMaximized();
+    openProject(options_.file);
+    return;
+  }
   if (options_.file.isEmpty() || !openDocument(options_.file)) newDocument();
-  frame_->show();
+  frame_->showMaximized();
 }
 
 template <typename Action>
@@ -72,10 +84,30 @@ bool CSkyrigApp::asUserAction(Action&& action) {
   return true;
 }
 
+bool CSkyrigApp::userAction(const std::function<void()>& action) {
+  return asUserAction(action);
+}
+
 bool CSkyrigApp::runCommand(std::string_view id) {
   const Command* command = CommandTable::instance().findById(id);
   if (command == nullptr || !command->operation) return false;
-  return asUserAction([&] { command->operation(context_); });
+  // The commands that redraw the whole map run as specified; a plan on show is drawn over
+  // the new map again, so zooming or showing a layer does not wipe it.
+  const bool redraws = id == "ZoomIn" || id == "ZoomOut" || id == "LayersShowDem" ||
+                       id == "LayersShowVolume";
+  const bool keepPlan = redraws && !planSummary_.isEmpty() && view_->runs.cableAssignments.count > 0;
+  return asUserAction([&] {
+    command->operation(context_);
+    if (keepPlan) drawPlanOverlay(context_);
+  });
+}
+
+void CSkyrigApp::leaveMouseMode() {
+  if (busy_) return;
+  CSkyrigView& v = *view_;
+  const bool inMode = v.placingLanding || v.drawingBoundary || v.placingTimberExit || v.pickingCableway;
+  v.placingLanding = v.drawingBoundary = v.placingTimberExit = v.pickingCableway = 0;
+  if (inMode) frame_->showStatus(QStringLiteral("Mouse mode left: clicks on the map place nothing now"));
 }
 
 void CSkyrigApp::mouse(MouseAction action, int logicalX, int logicalY) {
@@ -85,6 +117,10 @@ void CSkyrigApp::mouse(MouseAction action, int logicalX, int logicalY) {
 void CSkyrigApp::newDocument() {
   if (!runCommand("FileNew")) return;
   canvas_.clear();
+  projectFolder_.clear();
+  projectText_.clear();
+  savedFingerprint_.clear();
+  planSummary_.clear();
   documentChanged(QString());
 }
 
@@ -101,6 +137,10 @@ bool CSkyrigApp::openDocument(const QString& file) {
   }
   if (!runCommand("FileOpen")) return false;
   canvas_.clear();
+  projectFolder_.clear();
+  projectText_.clear();
+  savedFingerprint_.clear();
+  planSummary_.clear();
   documentChanged(info.absoluteFilePath());
   return true;
 }
@@ -132,6 +172,7 @@ void CSkyrigApp::documentChanged(const QString& path) {
 void CSkyrigApp::saveRecentFiles() {
   QSettings settings = programSettings();
   recentFiles_.save(settings);
+  recentProjects_.save(settings);
   frame_->recentFilesChanged();
 }
 

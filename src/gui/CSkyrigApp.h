@@ -3,7 +3,9 @@
 // frame, the settings and the project file commands.
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -11,6 +13,7 @@
 #include "QImageCanvas.h"
 #include "QtUi.h"
 #include "RecentFileList.h"
+#include "app/ProjectFile.h"
 #include "document/CSkyrigDoc.h"
 #include "mouse/MouseHandlers.h"
 #include "seams/Clock.h"
@@ -26,7 +29,7 @@ struct PathSettings;
 
 struct StartOptions {
   QString root;  // workspace root; empty: the stored one, else the current folder
-  QString file;  // project file to open; empty: File New
+  QString file;  // project folder (or .skr project file) to open; empty: File New
 };
 
 class CSkyrigApp {
@@ -54,6 +57,12 @@ class CSkyrigApp {
   // Runs the bound operation of a command as one user action; false when the command is
   // unknown, has no operation, or another action is still running.
   bool runCommand(std::string_view id);
+  // Runs an action on the core as one user action (progress dialog, gathered messages); false
+  // when another action is still running.
+  bool userAction(const std::function<void()>& action);
+  // Escape: the map leaves the mode a command put it in (placing a landing or a timber exit,
+  // drawing the boundary, picking a cable road).
+  void leaveMouseMode();
   // A mouse event of the map, in logical map units.
   void mouse(MouseAction action, int logicalX, int logicalY);
 
@@ -65,11 +74,34 @@ class CSkyrigApp {
 
   void applyWorkspace(const PathSettings& settings);
 
+  // Project folders (skyrig.json). Open reads the project and the plan an earlier run left
+  // there; a folder without a project file is offered one. False when nothing was opened.
+  bool openProject(const QString& folder);
+  // Save Project: skyrig.json in `folder` (default: the open project's) and the landings file.
+  // A folder other than the open project's is Save Project As: the project moves there, its
+  // landings file with it. False (with a message) when nothing was replaced.
+  bool saveProject(const QString& folder = {});
+  // The project differs from what its files hold (parameters, paths, landings, exits).
+  bool projectModified() const;
+  // Network > Plan: the main job on the open project; the plan and its summary are shown.
+  bool planProject();
+  const QString& projectFolder() const { return projectFolder_; }
+  const ProjectSettings& projectSettings() const { return projectSettings_; }
+  RecentFileList& recentProjects() { return recentProjects_; }
+  // The plan summary of the last plan shown ("" when none).
+  const QString& planSummary() const { return planSummary_; }
+
+  // Asks a question with buttons (default: a modal QMessageBox); tests may replace it.
+  std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons)> ask;
+
  private:
   template <typename Action>
   bool asUserAction(Action&& action);
   void documentChanged(const QString& path);
   void saveRecentFiles();
+  void projectChanged(const QString& folder, bool withPlan);
+  void showPlanSummary(bool hasPlan);
+  std::string projectFingerprint() const;
 
   StartOptions options_;
   std::unique_ptr<CSkyrigDoc> doc_;
@@ -82,6 +114,12 @@ class CSkyrigApp {
   QtUi ui_;
   AppContext context_;
   RecentFileList recentFiles_;
+  RecentFileList recentProjects_{QStringLiteral("Recent Project List")};
+  QString projectFolder_;
+  ProjectSettings projectSettings_;
+  std::string projectText_;       // the project file as last read or written
+  std::string savedFingerprint_;  // projectFingerprint() then
+  QString planSummary_;
   QString documentPath_;
   bool busy_ = false;
   std::unique_ptr<CMainFrame> frame_;

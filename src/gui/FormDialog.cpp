@@ -27,6 +27,17 @@ QString qText(const std::string& text) { return QString::fromStdString(text); }
 // Rows a section of fields takes in a column, counting the group box frame as one.
 int sectionRows(int fieldCount, bool boxed) { return fieldCount + (boxed ? 1 : 0); }
 
+// Words for the abbreviations of the forms' labels, shown as tool tips.
+QString explanation(const std::string& label) {
+  const QString text = QString::fromStdString(label);
+  QStringList words;
+  if (text.contains(QStringLiteral("SKL"))) words << QStringLiteral("SKL: skyline");
+  if (text.contains(QStringLiteral("MNL"))) words << QStringLiteral("MNL: mainline");
+  if (text.contains(QStringLiteral("HBL"))) words << QStringLiteral("HBL: haulback line");
+  if (text.contains(QStringLiteral("INT"))) words << QStringLiteral("INT: intermediate support");
+  return words.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 FormDialog::FormDialog(FormModel& model, Ui& ui, QWidget* parent)
@@ -134,7 +145,17 @@ void FormDialog::buildLayout() {
         grid->addWidget(label, row, 0);
         grid->addWidget(widget, row, 1);
       }
-      if (!field.unit.empty()) grid->addWidget(new QLabel(qText(field.unit), holder), row, 2);
+      const QString explained = explanation(field.label);
+      if (!explained.isEmpty()) {
+        widget->setToolTip(explained);
+        if (QLayoutItem* item = grid->itemAtPosition(row, 0)) item->widget()->setToolTip(explained);
+      }
+      if (!field.unit.empty()) {
+        auto* unit = new QLabel(qText(field.unit), holder);
+        // Angles are kept in radians; the degrees are shown beside them.
+        if (field.unit.rfind("rad", 0) == 0) unit->setToolTip(QStringLiteral("radians (180 degrees = 3.141592 rad)"));
+        grid->addWidget(unit, row, 2);
+      }
       ++row;
       editors_.push_back({field, widget});
     }

@@ -1,6 +1,8 @@
 #include "MapWidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <cmath>
@@ -12,6 +14,7 @@ namespace skyrig::gui {
 MapWidget::MapWidget(const MapPicture& picture, QWidget* parent)
     : QAbstractScrollArea(parent), picture_(picture) {
   viewport()->setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   horizontalScrollBar()->setSingleStep(20);
   verticalScrollBar()->setSingleStep(20);
@@ -46,7 +49,14 @@ void MapWidget::pictureChanged() {
   if (scale != shownScale_) {
     const bool zoomed = shownScale_ > 0;
     shownScale_ = scale;
-    if (zoomed) scrollTo(centre_);
+    if (zoomed && anchored_) {
+      const QPointF pixel = picture_.toPixel(anchorMap_);
+      horizontalScrollBar()->setValue(static_cast<int>(pixel.x()) - anchorView_.x());
+      verticalScrollBar()->setValue(static_cast<int>(pixel.y()) - anchorView_.y());
+    } else if (zoomed) {
+      scrollTo(centre_);
+    }
+    anchored_ = false;
   }
   rememberCentre();
   viewport()->update();
@@ -95,16 +105,77 @@ void MapWidget::send(MouseAction action, QPoint viewportPoint) {
   onMouse(action, logical.x(), logical.y());
 }
 
+void MapWidget::anchorNextZoom(QPoint viewportPoint) {
+  anchored_ = true;
+  anchorView_ = viewportPoint;
+  anchorMap_ = picture_.toLogical(QPointF(viewportPoint + scrollOffset()));
+}
+
 void MapWidget::mousePressEvent(QMouseEvent* event) {
+  const bool pan = event->button() == Qt::MiddleButton ||
+                   (event->button() == Qt::LeftButton && spaceHeld_);
+  if (pan) {
+    panning_ = true;
+    panFrom_ = event->position().toPoint();
+    viewport()->setCursor(Qt::ClosedHandCursor);
+    return;
+  }
   if (event->button() == Qt::LeftButton) send(MouseAction::Press, event->position().toPoint());
 }
 
 void MapWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (panning_) {
+    const QPoint now = event->position().toPoint();
+    const QPoint moved = now - panFrom_;
+    panFrom_ = now;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - moved.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - moved.y());
+    return;
+  }
   send(MouseAction::Move, event->position().toPoint());
 }
 
 void MapWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (panning_) {
+    if (event->buttons() & (Qt::MiddleButton | Qt::LeftButton)) return;
+    panning_ = false;
+    viewport()->setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    return;
+  }
   if (event->button() == Qt::LeftButton) send(MouseAction::Release, event->position().toPoint());
+}
+
+void MapWidget::wheelEvent(QWheelEvent* event) {
+  const int steps = event->angleDelta().y() / 120;
+  if (steps == 0 || !onWheel) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  anchorNextZoom(event->position().toPoint());
+  onWheel(steps);
+  event->accept();
+}
+
+void MapWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceHeld_ = true;
+    viewport()->setCursor(Qt::OpenHandCursor);
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && onEscape) {
+    onEscape();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+void MapWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceHeld_ = false;
+    if (!panning_) viewport()->setCursor(Qt::ArrowCursor);
+    return;
+  }
+  QAbstractScrollArea::keyReleaseEvent(event);
 }
 
 void MapWidget::mouseDoubleClickEvent(QMouseEvent* event) {

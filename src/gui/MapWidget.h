@@ -19,6 +19,14 @@ class MapWidget : public QAbstractScrollArea {
 
   // Receives each mouse event in logical map units.
   std::function<void(MouseAction, int, int)> onMouse;
+  // A turn of the mouse wheel: positive steps zoom in, negative out.
+  std::function<void(int steps)> onWheel;
+  // Escape pressed on the map.
+  std::function<void()> onEscape;
+
+  // The next zoom keeps the map point under this viewport point where it is (instead of the
+  // point in the middle of the window).
+  void anchorNextZoom(QPoint viewportPoint);
 
   // The picture was drawn on: update the scroll range and repaint. After a zoom the map point
   // that was in the middle of the window stays there.
@@ -39,6 +47,9 @@ class MapWidget : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void updateScrollRange();
@@ -50,6 +61,12 @@ class MapWidget : public QAbstractScrollArea {
   const MapPicture& picture_;
   double shownScale_ = 0;  // pixels per map unit when the picture was last shown
   QPointF centre_;         // map point in the middle of the window at that scale
+  bool anchored_ = false;  // the next zoom keeps anchorMap_ at anchorView_
+  QPointF anchorMap_;
+  QPoint anchorView_;
+  bool spaceHeld_ = false;
+  bool panning_ = false;   // middle button, or left button with the space bar held
+  QPoint panFrom_;
 };
 
 }  // namespace skyrig::gui

@@ -7,8 +7,6 @@ namespace skyrig::gui {
 
 namespace {
 
-const QString kSection = QStringLiteral("Recent File List");
-
 QString canonical(const QString& file) {
   const QFileInfo info(file);
   return QDir::cleanPath(info.absoluteFilePath());
@@ -27,7 +25,7 @@ void RecentFileList::remove(const QString& file) { files_.removeAll(canonical(fi
 
 void RecentFileList::load(QSettings& settings) {
   files_.clear();
-  settings.beginGroup(kSection);
+  settings.beginGroup(section_);
   for (int i = 1; i <= kSize; ++i) {
     const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
     if (!file.isEmpty() && !files_.contains(file)) files_.append(file);
@@ -36,7 +34,7 @@ void RecentFileList::load(QSettings& settings) {
 }
 
 void RecentFileList::save(QSettings& settings) const {
-  settings.beginGroup(kSection);
+  settings.beginGroup(section_);
   for (int i = 1; i <= kSize; ++i) {
     const QString key = QStringLiteral("File%1").arg(i);
     if (i <= files_.size())

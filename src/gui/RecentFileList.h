@@ -1,5 +1,6 @@
-// The recent-file list of the File menu: the last 4 project files opened or saved, newest
-// first, kept in the settings under "Recent File List" as "File1".."File4".
+// A recent-file list of the File menu: the last 4 project files (or project folders) opened or
+// saved, newest first, kept in the settings under its section ("Recent File List" for the
+// project files) as "File1".."File4".
 #pragma once
 
 #include <QSettings>
@@ -10,6 +11,9 @@ namespace skyrig::gui {
 class RecentFileList {
  public:
   static constexpr int kSize = 4;
+
+  explicit RecentFileList(QString section = QStringLiteral("Recent File List"))
+      : section_(std::move(section)) {}
 
   const QStringList& files() const { return files_; }
   // Puts a file first; a file already listed moves up; the oldest drops off past 4.
@@ -23,6 +27,7 @@ class RecentFileList {
   QString menuText(int index) const;
 
  private:
+  QString section_;
   QStringList files_;
 };
 

@@ -1,4 +1,4 @@
-// The Skyrig desktop application: skyrig [--root WORKSPACE] [PROJECT.skr]
+// The Skyrig desktop application: skyrig [--root WORKSPACE] [PROJECT_DIR | PROJECT.skr]
 #include <QApplication>
 #include <QCommandLineParser>
 
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
                                 QStringLiteral("Workspace folder that E:/thesis maps to."),
                                 QStringLiteral("folder"));
   parser.addOption(root);
-  parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("Project file (.skr)."));
+  parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("Project folder (with skyrig.json), or a project file (.skr)."));
   parser.process(application);
 
   skyrig::gui::StartOptions options;

@@ -133,5 +133,23 @@ int main(int argc, char** argv) {
     dialog->button("OK")->click();
   });
   clickCell(road.endCol, road.endRow);
+
+  // The sample project opened as a project folder, planned with Network > Plan, then opened
+  // again in a new window: the plan of the run and its summary come back without analysing.
+  const auto project = testing::sampleCopy();
+  {
+    CSkyrigApp planner;
+    planner.start();
+    planner.openProject(project->path());
+    settle();
+    grabScreen(out + "/project-opened.png", &planner.frame());
+    planner.planProject();
+    settle();
+  }
+  CSkyrigApp reopened;
+  reopened.start();
+  reopened.openProject(project->path());
+  settle();
+  grabScreen(out + "/project-plan.png", &reopened.frame());
   return 0;
 }

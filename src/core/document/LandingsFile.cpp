@@ -131,6 +131,18 @@ std::string readLandings(TextScanner& scanner, CellLimits grid, std::int32_t& co
 
 }  // namespace
 
+std::string landingsText(const CSkyrigDoc& doc) {
+  std::string text = std::to_string(doc.landingCount) + "\n";
+  char line[160];
+  for (int i = 1; i <= doc.landingCount && i <= kMaxLandings; ++i) {
+    const Landing& l = doc.landings[i];
+    std::snprintf(line, sizeof line, "%d %d %d %d %f %d\n", i, l.col, l.row, l.system,
+                  static_cast<double>(doc.landingConstructionCost[i]), doc.landingSharedTower[i]);
+    text += line;
+  }
+  return text;
+}
+
 void saveLandings(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
   if (!inRange(doc.landingCount, 0, kMaxLandings)) {
     reportFileProblem(ui, paths, kLandingsSavePath,
@@ -143,12 +155,8 @@ void saveLandings(const CSkyrigDoc& doc, const Paths& paths, Ui& ui) {
     reportNotSaved(ui, paths, kLandingsSavePath, file.error());
     return;
   }
-  std::fprintf(file.get(), "%d\n", doc.landingCount);
-  for (int i = 1; i <= doc.landingCount; ++i) {
-    const Landing& l = doc.landings[i];
-    std::fprintf(file.get(), "%d %d %d %d %f %d\n", i, l.col, l.row, l.system,
-                 static_cast<double>(doc.landingConstructionCost[i]), doc.landingSharedTower[i]);
-  }
+  const std::string text = landingsText(doc);
+  std::fwrite(text.data(), 1, text.size(), file.get());
   if (!file.commit()) reportNotSaved(ui, paths, kLandingsSavePath, file.error());
 }
 

@@ -2,6 +2,7 @@
 // per landing: "id col row system constructionCost sharedTower".
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace skyrig {
@@ -11,6 +12,9 @@ class Paths;
 class Ui;
 
 inline constexpr std::string_view kLandingsSavePath = "e:/thesis/output/Landings.dat";
+
+// The file's text for landings 1..landingCount.
+std::string landingsText(const CSkyrigDoc& doc);
 
 // Writes landings 1..landingCount to kLandingsSavePath.
 void saveLandings(const CSkyrigDoc& doc, const Paths& paths, Ui& ui);

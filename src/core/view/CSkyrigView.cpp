@@ -41,14 +41,20 @@ void initialUpdate(CSkyrigDoc& doc, CSkyrigView& view) {
   view.volumeShown = 0;
   view.clumpingDone = 0;
 
-  doc.paths.dtmPath = "E:/thesis/Forest/SouthZone/dem.dat";
-  doc.paths.volumePath = "E:/thesis/Forest/SouthZone/thinnvolume.dat";
-  doc.paths.streamPath = "E:/thesis/Forest/SouthZone/streamsouth";
-  doc.paths.roadPath = "E:/thesis/Forest/SouthZone/roadsouth";
-  doc.paths.boundaryPath = "E:/thesis/output/planningarea1/input/planning1final";
-  doc.paths.landingsPath = "E:/thesis/output/planningarea1/input/Landings.dat";
-  doc.paths.cablewaysPath = "E:/thesis/output/planningarea1/input/cableroaddata.dat";
-  view.resultFilePath = "E:/thesis/output/planningarea1/output/ResultFile.dat";
+  doc.paths = defaultInputPaths();
+  view.resultFilePath = std::string(kDefaultResultFilePath);
+}
+
+InputPaths defaultInputPaths() {
+  InputPaths paths;
+  paths.dtmPath = "E:/thesis/Forest/SouthZone/dem.dat";
+  paths.volumePath = "E:/thesis/Forest/SouthZone/thinnvolume.dat";
+  paths.streamPath = "E:/thesis/Forest/SouthZone/streamsouth";
+  paths.roadPath = "E:/thesis/Forest/SouthZone/roadsouth";
+  paths.boundaryPath = "E:/thesis/output/planningarea1/input/planning1final";
+  paths.landingsPath = "E:/thesis/output/planningarea1/input/Landings.dat";
+  paths.cablewaysPath = "E:/thesis/output/planningarea1/input/cableroaddata.dat";
+  return paths;
 }
 
 }  // namespace skyrig

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "document/CableWorkArea.h"
 #include "document/LayersWorkArea.h"
@@ -47,5 +48,10 @@ struct CSkyrigView {
 // road and landing costs, single values, paths) and clears the view's mode flags. Grids,
 // landings, landingCount and currentCableSystem are not touched.
 void initialUpdate(CSkyrigDoc& doc, CSkyrigView& view);
+
+// The seven document paths the initial update sets, and the results file path it sets.
+InputPaths defaultInputPaths();
+inline constexpr std::string_view kDefaultResultFilePath =
+    "E:/thesis/output/planningarea1/output/ResultFile.dat";
 
 }  // namespace skyrig

@@ -1,4 +1,4 @@
-#include "PlanSummary.h"
+#include "runs/PlanSummary.h"
 
 #include <cstdio>
 #include <fstream>
@@ -11,7 +11,7 @@
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
-namespace skyrig::cli {
+namespace skyrig {
 
 namespace {
 
@@ -192,4 +192,4 @@ std::string formatPlanSummary(const PlanFigures& f) {
   return out.str();
 }
 
-}  // namespace skyrig::cli
+}  // namespace skyrig

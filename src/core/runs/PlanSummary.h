@@ -6,10 +6,8 @@
 #include <vector>
 
 namespace skyrig {
-struct AppContext;
-}
 
-namespace skyrig::cli {
+struct AppContext;
 
 struct PlanFigures {
   struct LandingLine {
@@ -39,4 +37,4 @@ struct PlanFigures {
 PlanFigures gatherPlanFigures(const AppContext& app);
 std::string formatPlanSummary(const PlanFigures& figures);
 
-}  // namespace skyrig::cli
+}  // namespace skyrig
