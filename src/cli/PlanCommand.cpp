@@ -15,6 +15,7 @@
 
 #include "ConsoleOutput.h"
 #include "ExitCodes.h"
+#include "PlanComparison.h"
 #include "PlanSheets.h"
 #include "runs/PlanSummary.h"
 #include "PngOutput.h"
@@ -221,10 +222,23 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
   step(session, console, "AnalysesCableways", "cable road analysis", false);
   step(session, console, "CablewaysSaveFile", "cable road file", false);
 
+  double separateSeconds = 0;
   if (settings.runSeparate) {
+    const Stopwatch separate;
     step(session, console, "NetworkOptimizing", "separate optimization run", false);
+    separateSeconds = separate.seconds();
     step(session, console, "ResultsRoadReports", "road mileage report", false);
     writeGisFiles(session, console, "plan", separateRunSolution(session.app), outputs);
+  }
+  // The improvement starts from the separate run's plan and writes only files of its own.
+  std::optional<PlanImprovement> improvement;
+  if (settings.runSeparate && settings.runImprove) {
+    console.beginStep("plan improvement");
+    improvement = improvePlan(session.app);
+    console.endStep();
+    if (improvement)
+      for (const std::string& file : improvement->files)
+        outputs.wrote(session.paths.resolve(file).string());
   }
   if (settings.runAllAtOnce) {
     step(session, console, "NetworkOptimizingAllAtOnce", "all-at-once optimization run", false);
@@ -261,6 +275,7 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
   }
   if (settings.runSeparate) std::cout << formatPlanSummary(figures);
   std::cout << formatRunComparison(plan);
+  if (improvement) std::cout << formatPlanComparison(*improvement, separateSeconds);
   char line[128];
   std::snprintf(line, sizeof line, "%-34s %.1f s\n", "Run time", total.seconds());
   std::cout << line << "\nOutput files\n";

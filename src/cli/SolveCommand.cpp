@@ -9,6 +9,7 @@
 
 #include "ExitCodes.h"
 #include "Session.h"
+#include "ImproveCommand.h"
 #include "Subcommands.h"
 #include "document/NetworkTables.h"
 #include "document/SolverTables.h"
@@ -27,9 +28,14 @@ struct SolveOptions {
   std::string saleFile;
   std::string pathFile;
   std::string iterationLog;
+  bool improve = false;
+  double seconds = 60;
 };
 
 int runSolve(const SolveOptions& options) {
+  if (options.improve)
+    return runImprove({options.linkFile, options.saleFile, options.pathFile,
+                       options.iterationLog, options.seconds});
   auto network = std::make_unique<NetworkTables>();
   auto solver = std::make_unique<SolverTables>();
   std::string error;
@@ -70,6 +76,10 @@ const bool registered = registerSubcommand(
        command.add_option("ITERLOG", options->iterationLog,
                           "The iteration log to write (\"\" for none)")
            ->required();
+       command.add_flag("--improve", options->improve,
+                        "Improve the solution and prove a lower bound (COIN-OR CBC)");
+       command.add_option("--time-limit", options->seconds,
+                          "Processor seconds for the improvement (default 60)");
        return [options] { return runSolve(*options); };
      }});
 

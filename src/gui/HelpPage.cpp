@@ -27,7 +27,7 @@ const char* kCourseOfWork = R"(
 <li>Cableways &gt; <b>Generate</b>, then Analyses &gt; <b>Cableways</b>. Click the end of a cable
     road to check its profile.</li>
 <li>Network &gt; Roads &gt; <b>Timber Exits</b>: click the cell where the logs leave the area.</li>
-<li>Network &gt; <b>Optimizing</b> or <b>Optimizing all at once</b>, then the Results commands.</li>
+<li>Network &gt; <b>Optimizing</b> or <b>Optimizing all at once</b>, then the Results commands; Network &gt; <b>Improve Plan</b> finds a cheaper plan than Optimizing and a lower bound on every plan's cost.</li>
 </ol>
 <p>Inputs are read from the stored paths and outputs are written under the workspace folder;
 the project file (.skr) stores nothing.</p>

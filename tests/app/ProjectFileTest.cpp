@@ -25,12 +25,13 @@ TEST(ProjectFile, AppliesOverridesByFieldName) {
       "roadCosts": {"haulingCost": 0.1, "gradeMultiplier": [1, 2, 3, 4, 5, 6, 7]},
       "landingConstructionCosts": {"4": 7000},
       "timberExits": [{"col": 12, "row": 1}],
-      "runs": {"separate": true, "allAtOnce": true}
+      "runs": {"separate": true, "allAtOnce": true, "improve": true}
     })", "/p", settings, error)) << error;
   EXPECT_EQ(settings.workspaceRoot, std::filesystem::path("/p/ws"));
   ASSERT_EQ(settings.timberExits.size(), 1u);
   EXPECT_EQ(settings.timberExits[0], (CellPoint{12, 1}));
   EXPECT_TRUE(settings.runAllAtOnce);
+  EXPECT_TRUE(settings.runImprove);
 
   auto doc = makeDocument();
   CSkyrigView view;

@@ -50,6 +50,7 @@ const MenuEntry kMenus[] = {
     {"Network>Roads", "Draw Roads"}, {"Network>Roads", "Generate Network"},
     {"Network>Roads", "Timber Exits"}, {"Network>Cable Systems", "Generate Network"},
     {"Network", "Optimizing"}, {"Network", "Optimizing all at once"},
+    {"Network", "Improve Plan"},
     {"Network", "Harvesting Unit"}, {"Results", "Show Landings"},
     {"Results", "Show Cableways"}, {"Results", "Show Roads"}, {"Results", "Show Timber Cells"},
     {"Results", "Clear Harvest Unit"}, {"Results", "Show All Results"},

@@ -62,6 +62,7 @@ constexpr Entry kCommands[] = {
     {"NetworkCableGenerateNetwork", "Network>Cable Systems", "Generate Network", "", K::NoEffect},
     {"NetworkOptimizing", "Network", "Optimizing", "", K::Operation},
     {"NetworkOptimizingAllAtOnce", "Network", "Optimizing all at once", "", K::Operation},
+    {"NetworkImprovePlan", "Network", "Improve Plan", "", K::Operation},
     {"NetworkHarvestingUnit", "Network", "Harvesting Unit", "", K::Operation},
     {"ResultsShowLandings", "Results", "Show Landings", "", K::Operation},
     {"ResultsShowCableways", "Results", "Show Cableways", "", K::Operation},

@@ -2,6 +2,7 @@
 #include "app/CommandTable.h"
 #include "planexport/PlanExport.h"
 #include "runs/OptimizationRuns.h"
+#include "runs/PlanImprovement.h"
 #include "runs/Reports.h"
 #include "runs/ResultDrawing.h"
 #include "runs/ResultsFile.h"
@@ -11,6 +12,7 @@ namespace skyrig {
 void bindRunsCommands(CommandTable& table) {
   table.bind("NetworkOptimizing", runSeparateOptimization);
   table.bind("NetworkOptimizingAllAtOnce", runAllAtOnceOptimization);
+  table.bind("NetworkImprovePlan", runImprovePlan);
   table.bind("NetworkHarvestingUnit", drawHarvestingUnit);
   table.bind("ResultsShowLandings", showLandings);
   table.bind("ResultsShowCableways", showCableways);

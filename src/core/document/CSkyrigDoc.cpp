@@ -27,4 +27,9 @@ bool isInsideGrid(const CSkyrigDoc& doc, int c, int r) {
   return c >= 1 && c <= doc.ncols && r >= 1 && r <= doc.nrows;
 }
 
+CellLimits cellLimits(const CSkyrigDoc& doc) {
+  if (doc.ncols >= 1 && doc.nrows >= 1) return {doc.ncols, doc.nrows};
+  return {kMaxGridCells, kMaxGridCells};
+}
+
 }  // namespace skyrig

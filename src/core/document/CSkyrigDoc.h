@@ -129,4 +129,12 @@ CellPoint cellUnderGroundPoint(const CSkyrigDoc& doc, double groundX, double gro
 // True when 1 <= c <= ncols and 1 <= r <= nrows.
 bool isInsideGrid(const CSkyrigDoc& doc, int c, int r);
 
+// Columns and rows a design file's cells may lie on: the loaded grid, or the grid tables
+// before any terrain is loaded.
+struct CellLimits {
+  int cols;
+  int rows;
+};
+CellLimits cellLimits(const CSkyrigDoc& doc);
+
 }  // namespace skyrig

@@ -30,17 +30,6 @@ struct RoadEntry {
 
 bool isPointCount(std::int32_t n) { return n >= 0 && n <= kMaxProfilePoints; }
 
-// Columns and rows a road end may lie on: the loaded grid, or the grid tables before any
-// terrain is loaded.
-struct CellLimits {
-  int cols;
-  int rows;
-};
-CellLimits cellLimits(const CSkyrigDoc& doc) {
-  if (doc.ncols >= 1 && doc.nrows >= 1) return {doc.ncols, doc.nrows};
-  return {kMaxGridCells, kMaxGridCells};
-}
-
 // A road end is a cell of the grid, or 0, 0 for a road that was never generated.
 bool isRoadEnd(std::int32_t col, std::int32_t row, CellLimits grid) {
   return (col == 0 && row == 0) || (col >= 1 && col <= grid.cols && row >= 1 && row <= grid.rows);

@@ -31,17 +31,6 @@ bool inRange(std::int32_t v, std::int32_t low, std::int32_t high) { return v >= 
 // The largest construction cost the landing form takes, $.
 inline constexpr float kMaxLandingCost = 100000000.0f;
 
-// Columns and rows a landing may stand on: the loaded grid, or the grid tables before any
-// terrain is loaded.
-struct CellLimits {
-  int cols;
-  int rows;
-};
-CellLimits cellLimits(const CSkyrigDoc& doc) {
-  if (doc.ncols >= 1 && doc.nrows >= 1) return {doc.ncols, doc.nrows};
-  return {kMaxGridCells, kMaxGridCells};
-}
-
 // A slot that holds no placed landing yet: the program writes the slot of a landing being
 // placed as cell 0, 0 with system 0.
 bool isUnplacedSlot(const LandingLine& l) { return l.col == 0 && l.row == 0 && l.system == 0; }

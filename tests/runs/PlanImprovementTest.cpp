@@ -1,0 +1,71 @@
+// Network > Improve Plan on the synthetic unit: a plan no dearer than the separate run's, a
+// whole-plan bound below both, its own files readable as path files, and not one byte of the
+// separate run's files changed.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "RunTestSupport.h"
+#include "runs/OptimizationRuns.h"
+#include "runs/PlanImprovement.h"
+
+namespace skyrig {
+namespace {
+
+using testing::TestApp;
+
+std::map<std::string, std::string> outputFiles(const TestApp& t) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(t.root / "output"))
+    if (entry.is_regular_file())
+      files[entry.path().filename().string()] = testing::readText(entry.path());
+  return files;
+}
+
+TEST(PlanImprovement, BeatsOrKeepsTheSeparateRunWithABoundAndLeavesItsFilesAlone) {
+  TestApp t;
+  testing::buildSyntheticCase(*t.doc);
+  runSeparateOptimization(t.app);
+  const auto before = outputFiles(t);
+
+  const std::optional<PlanImprovement> plan = improvePlan(t.app, 20);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(t.ui.messages(), std::vector<std::string>{});
+  EXPECT_EQ(outputFiles(t), before);  // the separate run's files, byte for byte
+
+  const double specified = plan->specified.costs.total();
+  const double improved = plan->improved.costs.total();
+  // The separate run evaluates its plan in 32-bit floats; here it is costed in double.
+  const std::string final = testing::readText(t.output("T&ResultsSepFinal.txt"));
+  const double written = std::stod(final.substr(final.find("OverallTotal: ") + 14));
+  EXPECT_NEAR(specified, written, 1e-4 * written);
+  EXPECT_LE(improved, specified + 1e-9);
+  ASSERT_TRUE(plan->bound.has_value()) << plan->boundMethod;
+  EXPECT_LE(*plan->bound, improved);
+  EXPECT_GT(*plan->bound, 0.5 * improved);
+  EXPECT_NEAR(plan->improved.volumeServed, plan->specified.volumeServed,
+              1e-6 * plan->specified.volumeServed);  // every cell is still served
+  for (const LevelSolve& solve : plan->solves) {
+    if (solve.bound) {
+      EXPECT_LE(*solve.bound, solve.cost + 1e-9) << solve.method;
+    }
+  }
+
+  for (const char* file : {kImprovedCablePathFile, kImprovedRoadPathFile,
+                           kImprovedCableReportFile, kImprovedRoadReportFile, kImprovedPlanFile})
+    EXPECT_FALSE(testing::readText(t.paths.resolve(file)).empty()) << file;
+  EXPECT_NE(testing::readText(t.paths.resolve(kImprovedPlanFile)).find("Lower bound: "),
+            std::string::npos);
+}
+
+TEST(PlanImprovement, WithoutASeparateRunItSaysSoAndDoesNothing) {
+  TestApp t;
+  testing::buildSyntheticCase(*t.doc);
+  EXPECT_FALSE(improvePlan(t.app, 5).has_value());
+  ASSERT_EQ(t.ui.messages().size(), 1u);
+  EXPECT_NE(t.ui.messages()[0].find("Network > Optimizing"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(t.root / "output" / "improved"));
+}
+
+}  // namespace
+}  // namespace skyrig
