@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 use_ccache
 
-packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev libgdal-dev nlohmann-json3-dev
+packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev libgdal-dev nlohmann-json3-dev
           libcli11-dev coinor-libcbc-dev coinor-libclp-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QStackedWidget>
 #include <QToolBar>
 #include <set>
 
@@ -30,6 +31,7 @@
 #include "MapWidget.h"
 #include "PathsDialog.h"
 #include "SheetExport.h"
+#include "StartPage.h"
 #include "ToolIcons.h"
 #include "app/CommandTable.h"
 
@@ -58,7 +60,15 @@ CMainFrame::CMainFrame(CSkyrigApp& app) : app_(app), printer_(std::make_unique<Q
   map_->onMouse = [this](MouseAction action, int x, int y) { app_.mouse(action, x, y); };
   map_->onWheel = [this](int steps) { app_.runCommand(steps > 0 ? "ZoomIn" : "ZoomOut"); };
   map_->onEscape = [this] { app_.leaveMouseMode(); };
-  setCentralWidget(map_);
+  startPage_ = new StartPage(this);
+  startPage_->onOpenProject = [this] { fileOpenProject(); };
+  startPage_->onOpenFolder = [this](const QString& folder) {
+    if (!app_.busy() && maybeSaveProject()) app_.openProject(folder);
+  };
+  centre_ = new QStackedWidget(this);
+  centre_->addWidget(startPage_);
+  centre_->addWidget(map_);
+  setCentralWidget(centre_);
   createMenus();
   createProjectActions();
   createToolBar();
@@ -66,6 +76,7 @@ CMainFrame::CMainFrame(CSkyrigApp& app) : app_(app), printer_(std::make_unique<Q
   createSummaryPanel();
   createLayerPanels();
   createViewActions();
+  createProjectToolBar();
   setAcceptDrops(true);
   qApp->installEventFilter(this);
   resize(1100, 800);
@@ -225,7 +236,9 @@ void CMainFrame::planSummaryChanged() {
   int widest = 0;
   for (const QString& line : text.split(QLatin1Char('\n')))
     widest = std::max(widest, metrics.horizontalAdvance(line));
-  summaryText_->setMinimumWidth(widest + 30);
+  // Wide enough for the summary's lines, but never more than a third of the window: the
+  // panel scrolls sideways for the comparison of the improved plan.
+  summaryText_->setMinimumWidth(std::min(widest + 30, std::max(320, width() / 3)));
   summaryDock_->show();
 }
 
@@ -404,7 +417,41 @@ void CMainFrame::showStatus(const QString& text) {
   message_->setText(text.isEmpty() ? kIdleStatusText : text);
 }
 
-void CMainFrame::mapChanged() { map_->pictureChanged(); }
+void CMainFrame::mapChanged() {
+  showMapOrStartPage();
+  map_->pictureChanged();
+}
+
+bool CMainFrame::showsStartPage() const { return centre_->currentWidget() == startPage_; }
+
+void CMainFrame::showMapOrStartPage() {
+  const bool hasMap = app_.doc().ncols > 0 || !app_.projectFolder().isEmpty();
+  centre_->setCurrentWidget(hasMap ? static_cast<QWidget*>(map_) : startPage_);
+}
+
+void CMainFrame::createProjectToolBar() {
+  projectToolBar_ = new QToolBar(QStringLiteral("Project"), this);
+  projectToolBar_->setObjectName(QStringLiteral("ProjectBar"));
+  projectToolBar_->setIconSize(QSize(24, 24));
+  for (const char* name : {"OpenProject", "SaveProject", "Plan", "", "FitToWindow", "ZoomToHarvestUnit"}) {
+    if (*name == 0) {
+      projectToolBar_->addSeparator();
+      continue;
+    }
+    QAction* act = projectAction(QString::fromLatin1(name));
+    act->setIcon(toolIcon(name));
+    act->setIconVisibleInMenu(false);
+    act->setToolTip(QString(act->text()).remove(QLatin1Char('&')) + QStringLiteral(" (") +
+                    act->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
+    projectToolBar_->addAction(act);
+  }
+  projectToolBar_->addSeparator();
+  QAction* undo = action("EditUndo");
+  undo->setToolTip(QStringLiteral("Edit > Undo: the last landing placement or deletion"));
+  projectToolBar_->addAction(undo);
+  addToolBar(Qt::TopToolBarArea, projectToolBar_);
+  insertToolBarBreak(projectToolBar_);
+}
 
 void CMainFrame::documentChanged() {
   const QString name = !app_.projectFolder().isEmpty()
@@ -414,9 +461,11 @@ void CMainFrame::documentChanged() {
                                                        : QFileInfo(app_.documentPath()).fileName();
   setWindowTitle(name + QStringLiteral(" - ") + kApplicationTitle);
   if (summaryDock_ != nullptr) planSummaryChanged();
+  showMapOrStartPage();
 }
 
 void CMainFrame::recentFilesChanged() {
+  if (startPage_ != nullptr) startPage_->refresh(app_.recentProjects().files(), sampleProjectFolder());
   if (recentProjectsMenu_ != nullptr) {
     const QStringList& projects = app_.recentProjects().files();
     recentProjectsMenu_->setEnabled(!projects.isEmpty());

@@ -17,6 +17,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QStackedWidget;
 class QToolBar;
 
 namespace skyrig::gui {
@@ -24,6 +25,7 @@ namespace skyrig::gui {
 class CSkyrigApp;
 class LayerPanel;
 class MapWidget;
+class StartPage;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -37,6 +39,10 @@ class CMainFrame : public QMainWindow {
   // A menu by its path without '&' marks: "Input Data>Harvest Unit Boundary".
   QMenu* menu(const QString& path) const;
   QToolBar* toolBar() const { return toolBar_; }
+  QToolBar* projectToolBar() const { return projectToolBar_; }
+  StartPage* startPage() const { return startPage_; }
+  // The start page is shown until a project or a terrain model is open.
+  bool showsStartPage() const;
   MapWidget* mapWidget() const { return map_; }
   const std::vector<QAction*>& recentFileActions() const { return recentActions_; }
   QAction* pathsAction() const { return pathsAction_; }
@@ -94,12 +100,17 @@ class CMainFrame : public QMainWindow {
   void createSummaryPanel();
   void createLayerPanels();
   void createViewActions();
+  void createProjectToolBar();
+  void showMapOrStartPage();
   QMenu* menuFor(const std::string& menuPath);
   void commandChosen(const std::string& id);
 
   CSkyrigApp& app_;
   MapWidget* map_ = nullptr;
   QToolBar* toolBar_ = nullptr;
+  QToolBar* projectToolBar_ = nullptr;
+  StartPage* startPage_ = nullptr;
+  QStackedWidget* centre_ = nullptr;
   QLabel* message_ = nullptr;
   std::map<QString, QLabel*> indicators_;
   std::map<std::string, QAction*, std::less<>> actions_;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <set>
 
 #include "document/CSkyrigDoc.h"
@@ -10,6 +11,7 @@
 #include "network/CableReach.h"
 #include "network/YardingCost.h"
 #include "planexport/PlanSolution.h"
+#include "runs/YardingPoint.h"
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
 
@@ -38,6 +40,22 @@ bool sameRoad(const CableAssignment& a, const CableAssignment& b) {
   return a.landing == b.landing && a.cableway == b.cableway;
 }
 
+// Yarding cost per m3 of cell (c, r) over the road; nothing when the road cannot yard it.
+std::optional<float> yardingCost(const CSkyrigDoc& doc, const NearestCellSearch& finder,
+                                 const CableAssignment& a, int c, int r, CableReach* reachOut = nullptr) {
+  const auto l = static_cast<std::size_t>(a.landing);
+  const auto k = static_cast<std::size_t>(a.cableway);
+  const CablewayRecord& way = doc.cableways[l][k];
+  if (way.pointCount <= 5 || way.pointCount > kMaxProfilePoints) return std::nullopt;
+  const CableReach reach = cableReach(doc, finder, a.landing, a.cableway, c, r, true);
+  if (reachOut != nullptr) *reachOut = reach;
+  if (!(reach.factor > 0)) return std::nullopt;
+  const auto p = static_cast<std::size_t>(reach.point);
+  return yardingVariableCost(doc.cableSystems[static_cast<std::size_t>(doc.landings[l].system)],
+                             doc.volumeGrid(c, r), doc.profilePayload[l][k][p],
+                             doc.profileCycleTime[l][k][p], reach.factor, reach.distance);
+}
+
 }  // namespace
 
 void PlanCellIndex::rebuild(const AppContext& app) {
@@ -51,6 +69,7 @@ void PlanCellIndex::rebuild(const AppContext& app) {
   const PlanSolution plan = separateRunSolution(app);
   for (const YardedCell& y : plan.yarded) roads_[slot(y.cell.col, y.cell.row)] = y.road;
   if (plan.roadsWithoutCells.empty()) return;
+  const NearestCellSearch finder(doc);
 
   std::vector<CableAssignment> used;
   for (const CableAssignment& a : plan.roadsWithoutCells) {
@@ -62,15 +81,28 @@ void PlanCellIndex::rebuild(const AppContext& app) {
     for (int c = 1; c <= ncols_; ++c) {
       const YardingPoint point = app.view.runs.yardingPoints(c, r);
       if (point.x <= 0) continue;
+      // The road whose own yarding point for the cell is the stored one; where several are
+      // (roads meet at the landing), or none is, the road passing nearest the point.
       double best = std::numeric_limits<double>::max();
+      bool exact = false;
+      float bestCost = std::numeric_limits<float>::max();
       for (const CableAssignment& a : used) {
         const Landing& site = doc.landings[static_cast<std::size_t>(a.landing)];
         const CablewayRecord& road = doc.cableways[static_cast<std::size_t>(a.landing)]
                                                   [static_cast<std::size_t>(a.cableway)];
         const double d = segmentDistance2(point.x, point.y, cellX(doc, site.col), cellY(doc, site.row),
                                           cellX(doc, road.endCol), cellY(doc, road.endRow));
-        if (d < best) {
+        if (d > best + doc.cellSize * doc.cellSize) continue;
+        const bool matches = computeYardingPoint(doc, c, r, a.landing, a.system, a.cableway,
+                                                 FootProjection::WithAxisCases) == point;
+        // Roads that both give the stored point: the run routed the cell over the cheaper.
+        const float cost = matches ? yardingCost(doc, finder, a, c, r).value_or(bestCost) : bestCost;
+        const bool better = matches && exact ? cost < bestCost || (cost == bestCost && d < best)
+                                             : (matches && !exact) || (matches == exact && d < best);
+        if (better) {
           best = d;
+          exact = matches;
+          bestCost = cost;
           roads_[slot(c, r)] = a;
         }
       }
@@ -117,22 +149,13 @@ std::vector<std::pair<std::string, std::string>> identifyCell(const AppContext& 
   }
   lines.emplace_back("Yarded to", format("landing %d", road->landing));
   lines.emplace_back("Cable road", format("%d (system %d)", road->cableway, road->system));
-  const auto l = static_cast<std::size_t>(road->landing);
-  const auto k = static_cast<std::size_t>(road->cableway);
-  const CablewayRecord& way = doc.cableways[l][k];
-  if (way.pointCount <= 5 || way.pointCount > kMaxProfilePoints) return lines;
   const NearestCellSearch finder(doc);
-  const CableReach reach = cableReach(doc, finder, road->landing, road->cableway, c, r, true);
-  if (!(reach.factor > 0)) return lines;
-  const auto p = static_cast<std::size_t>(reach.point);
-  const auto cost = yardingVariableCost(
-      doc.cableSystems[static_cast<std::size_t>(doc.landings[l].system)], doc.volumeGrid(c, r),
-      doc.profilePayload[l][k][p], doc.profileCycleTime[l][k][p], reach.factor, reach.distance);
-  if (cost) {
-    lines.emplace_back("Yarding cost", format("$%.2f per m\xC2\xB3", static_cast<double>(*cost)));
-    if (doc.volumeGrid(c, r) > 0)
-      lines.emplace_back("", format("$%.2f for the cell", static_cast<double>(*cost * doc.volumeGrid(c, r))));
-  }
+  CableReach reach;
+  const std::optional<float> cost = yardingCost(doc, finder, *road, c, r, &reach);
+  if (!cost) return lines;
+  lines.emplace_back("Yarding cost", format("$%.2f per m\xC2\xB3", static_cast<double>(*cost)));
+  if (doc.volumeGrid(c, r) > 0)
+    lines.emplace_back("", format("$%.2f for the cell", static_cast<double>(*cost * doc.volumeGrid(c, r))));
   lines.emplace_back("Lateral distance", format("%.1f m", reach.distance));
   return lines;
 }

@@ -46,6 +46,7 @@ LayerPanel::LayerPanel(QWidget* parent) : QDockWidget(QStringLiteral("Layers"), 
   tree_->setIconSize(kSwatch);
   tree_->setSelectionMode(QAbstractItemView::NoSelection);
   tree_->setFocusPolicy(Qt::NoFocus);
+  tree_->setMinimumWidth(260);
   for (const MapLayerInfo& info : mapLayers()) {
     auto* item = new QTreeWidgetItem(tree_, {QString::fromUtf8(info.name)});
     item->setToolTip(0, QString::fromUtf8(info.tip));

@@ -161,7 +161,7 @@ void LayerSwitches::noteCommand(std::string_view id) {
 bool redrawsWholeMap(std::string_view id) {
   return id == "ZoomIn" || id == "ZoomOut" || id == "LayersShowDem" || id == "LayersShowVolume" ||
          id == "NetworkRoadsDraw" || id == "CablewaysGenerate" || id == "LayersCreateBuffer" ||
-         id == "LayersShowStreams";
+         id == "LayersShowStreams" || id == "NetworkOptimizing";
 }
 
 bool layerHasData(const AppContext& app, MapLayer layer) {

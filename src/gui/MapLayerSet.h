@@ -56,7 +56,8 @@ class LayerSwitches {
   std::array<bool, kMapLayerCount> on_{};
 };
 
-// The commands after which the whole map is drawn again (they clear it or draw a base layer).
+// The commands after which the whole map is drawn again (they clear it, draw a base layer or
+// draw a new plan).
 bool redrawsWholeMap(std::string_view commandId);
 
 // The document or the view holds something to draw for the layer.

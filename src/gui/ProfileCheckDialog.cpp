@@ -41,7 +41,8 @@ void ProfilePictureArea::paintEvent(QPaintEvent*) {
   painter.drawText(QRect(0, height() - 20, width(), 18), Qt::AlignHCenter | Qt::AlignVCenter,
                    QStringLiteral("horizontal distance from the landing (m)"));
   painter.save();
-  painter.translate(12, height() / 2);
+  // Between the elevation numbers (at the left edge) and the elevation axis.
+  painter.translate(picture_.toDevice(52, 0).x(), height() / 2);
   painter.rotate(-90);
   painter.drawText(QRect(-100, -10, 200, 18), Qt::AlignCenter, QStringLiteral("elevation (m)"));
   painter.restore();

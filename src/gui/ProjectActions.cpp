@@ -154,7 +154,7 @@ bool CSkyrigApp::planProject() {
   }
   layers_.setPlan(hasPlan);
   planChanged();
-  layersChanged();
+  redrawMap();  // the plan as the layer panel shows it, with the landings and their numbers
   frame_->showStatus(planned ? QStringLiteral("Plan finished: the results file and the reports are "
                                               "written; the summary is beside the map")
                              : QStringLiteral("Plan stopped before its end"));

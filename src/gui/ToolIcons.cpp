@@ -1,13 +1,29 @@
 #include "ToolIcons.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
 
+// The icons are compiled into the program; a static library needs its resources initialised
+// by name, from the global namespace.
+static void initToolIconResources() { Q_INIT_RESOURCE(ToolIcons); }
+
 namespace skyrig::gui {
 
 namespace {
+
+// The program's own icon of a command (SVG, drawn for this program); null when it has none or
+// SVG icons cannot be shown here.
+QIcon ownIcon(std::string_view commandId) {
+  static const bool initialised = (initToolIconResources(), true);
+  (void)initialised;
+  const QString file = QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(commandId.data(), static_cast<qsizetype>(commandId.size())));
+  if (!QFile::exists(file)) return {};
+  QIcon icon(file);
+  return icon.pixmap(24, 24).isNull() ? QIcon() : icon;
+}
 
 struct Glyph {
   std::string_view id;
@@ -66,6 +82,7 @@ QIcon lettersIcon(const char* letters, QColor tile) {
 }  // namespace
 
 QIcon toolIcon(std::string_view commandId) {
+  if (QIcon own = ownIcon(commandId); !own.isNull()) return own;
   QStyle* style = QApplication::style();
   if (commandId == "FileNew") return style->standardIcon(QStyle::SP_FileIcon);
   if (commandId == "FileOpen") return style->standardIcon(QStyle::SP_DialogOpenButton);

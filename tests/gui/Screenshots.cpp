@@ -77,9 +77,11 @@ int main(int argc, char** argv) {
   options.root = sample->path();
   CSkyrigApp app(options);
   app.start();
+  app.frame().showNormal();
   app.frame().resize(1200, 860);
   app.frame().move(20, 40);
   settle();
+  grabScreen(out + "/start-page.png", &app.frame());
 
   run("FileOpenDtm", app);
   run("LayersShowDem", app);
@@ -139,19 +141,37 @@ int main(int argc, char** argv) {
   // The sample project opened as a project folder, planned with Network > Plan, then opened
   // again in a new window: the plan of the run and its summary come back without analysing.
   const auto project = testing::sampleCopy();
+  const auto place = [](CSkyrigApp& window) {
+    window.frame().showNormal();
+    window.frame().resize(1560, 940);
+    window.frame().move(20, 30);
+    settle();
+  };
   {
     CSkyrigApp planner;
     planner.start();
+    place(planner);
     planner.openProject(project->path());
     settle();
     grabScreen(out + "/project-opened.png", &planner.frame());
     planner.planProject();
     settle();
+    grabScreen(out + "/project-planned.png", &planner.frame());
   }
   CSkyrigApp reopened;
   reopened.start();
+  place(reopened);
   reopened.openProject(project->path());
   settle();
+  // The identify panel filled for a timber cell the plan yards.
+  for (int c = 1; c <= reopened.doc().ncols; ++c) {
+    const int r = reopened.doc().nrows / 2;
+    if (reopened.view().runs.yardingPoints(c, r).x <= 0) continue;
+    const MapPoint cell = cellCentre(reopened.doc(), reopened.view(), c, r);
+    MapWidget* shown = reopened.frame().mapWidget();
+    QTest::mouseMove(shown->viewport(), shown->viewportAt(QPointF(cell.x, cell.y)));
+    break;
+  }
   grabScreen(out + "/project-plan.png", &reopened.frame());
   return 0;
 }

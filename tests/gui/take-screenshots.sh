@@ -8,7 +8,7 @@ build=${1:-build/release}
 out=${2:-docs/screenshots}
 mkdir -p "$out"
 display=:97
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null || true' EXIT
 sleep 1

@@ -135,6 +135,32 @@ TEST(ProfileCheckPicture, GroundHalvesEndingAtStreamBufferPointsAreBlue) {
   for (int i : {2, 3}) EXPECT_TRUE(canvas.calls[i].ends_with(" 0,0,255 solid")) << i;
 }
 
+TEST(ProfileCheckPicture, PayloadLabelsNeverOverlapAndSparsePointsAllGetOne) {
+  // Ninety points 2 m apart on a slope: far more labels than room.
+  std::vector<int> z;
+  for (int k = 0; k < 90; ++k) z.push_back(900 - k);
+  const ProfileCheckData dense = road(z, 2.0f);
+  std::vector<int> points;
+  for (int k = 2; k < 90; ++k) points.push_back(k);
+  const std::vector<PayloadLabelPlace> placed = placePayloadLabels(dense, points);
+  ASSERT_GT(placed.size(), 10u);
+  EXPECT_LT(placed.size(), points.size());
+  for (std::size_t a = 0; a < placed.size(); ++a)
+    for (std::size_t b = a + 1; b < placed.size(); ++b) {
+      const PayloadLabelBox p = payloadLabelBox(placed[a]), q = payloadLabelBox(placed[b]);
+      const bool apart = p.right <= q.left || q.right <= p.left || p.bottom >= q.top || q.bottom >= p.top;
+      EXPECT_TRUE(apart) << "points " << placed[a].point << " and " << placed[b].point;
+    }
+
+  // Five points 100 m apart: each label on the first line, the same depth below its point.
+  const ProfileCheckData sparse = road({500, 500, 500, 500, 500}, 100.0f);
+  const std::vector<PayloadLabelPlace> all = placePayloadLabels(sparse, {2, 3, 4});
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[0].y, all[1].y);
+  EXPECT_EQ(all[1].y, all[2].y);
+  EXPECT_LT(all[0].x, all[1].x);
+}
+
 TEST(ProfileCheckTexts, MaxPayloadIsRoundedDownToHundredsOfKilograms) {
   EXPECT_EQ(maxPayloadText(99.9f), "MaxPayload:     0 kg");
   EXPECT_EQ(maxPayloadText(100.0f), "MaxPayload:   100 kg");

@@ -245,9 +245,11 @@ float ProfileCheckForm::analyseAndReport(Ui& ui) {
   const int n = data_.tailPoint();
   LoadPainter painter(data_, picture_);
   analysePayloads(data_.params, data_.work, data_.tailSparHeight, payloads_.data(), &painter);
+  std::vector<int> labelled;
   for (int k = 2; k <= n - 1; ++k)
-    if (!data_.work.supportMarks[k] && data_.work.profile[k].z >= 0)
-      drawPayloadLabel(data_, k, payloads_[k], picture_);
+    if (!data_.work.supportMarks[k] && data_.work.profile[k].z >= 0) labelled.push_back(k);
+  for (const PayloadLabelPlace& place : placePayloadLabels(data_, labelled))
+    drawPayloadLabel(place, payloads_[place.point], picture_);
   const float minPayload = data_.work.minPayload;
   const CableSystemParams& p = data_.params;
   const CycleTimeReport cycle =

@@ -26,6 +26,10 @@ constexpr int kTickLength = 5;
 constexpr int kLabelHeight = 14;
 constexpr int kPayloadLabelHeight = 10;
 constexpr float kPayloadLabelDrop = 15.0f;  // elevation units below the point
+// "%6d" at height 10 spans about six digit widths; labels keep a small gap between them.
+constexpr int kPayloadLabelWidth = 36;
+constexpr int kPayloadLabelGap = 2;
+constexpr int kPayloadLabelLines = 4;
 constexpr int kBarWidth = 3;
 constexpr int kLineWidth = 1;
 
@@ -193,17 +197,40 @@ void drawLoad(const ProfileCheckData& data, int k, const CarriageState& carriage
               kRed, PenStyle::Solid);
 }
 
-void drawPayloadLabel(const ProfileCheckData& data, int k, float payload, Canvas& canvas) {
-  if (k < 1 || k > kMaxProfileCount) return;
+PayloadLabelBox payloadLabelBox(const PayloadLabelPlace& place) {
+  return {place.x, place.y, place.x + kPayloadLabelWidth, place.y - kPayloadLabelHeight};
+}
+
+std::vector<PayloadLabelPlace> placePayloadLabels(const ProfileCheckData& data,
+                                                  const std::vector<int>& points) {
   const ProfilePictureLayout layout(data);
+  std::vector<PayloadLabelPlace> placed;
+  std::vector<PayloadLabelBox> taken;
+  const auto overlaps = [](const PayloadLabelBox& a, const PayloadLabelBox& b) {
+    return a.left < b.right + kPayloadLabelGap && b.left < a.right + kPayloadLabelGap &&
+           a.bottom < b.top && b.bottom < a.top;
+  };
+  for (const int k : points) {
+    if (k < 1 || k > kMaxProfileCount) continue;
+    const int x = layout.pointX(data, k) - kPayloadLabelWidth / 2;
+    const int below = layout.y(static_cast<float>(data.work.profile[k].z) - kPayloadLabelDrop);
+    for (int line = 0; line < kPayloadLabelLines; ++line) {
+      const PayloadLabelPlace place{k, x, below - line * (kPayloadLabelHeight + 2)};
+      const PayloadLabelBox box = payloadLabelBox(place);
+      if (std::any_of(taken.begin(), taken.end(), [&](const PayloadLabelBox& t) { return overlaps(box, t); }))
+        continue;
+      placed.push_back(place);
+      taken.push_back(box);
+      break;
+    }
+  }
+  return placed;
+}
+
+void drawPayloadLabel(const PayloadLabelPlace& place, float payload, Canvas& canvas) {
   char text[32];
   std::snprintf(text, sizeof text, "%6d", static_cast<int>(payload));
-  // Neighbouring labels go to three staggered lines so that close points stay readable.
-  const int line = k % 3;
-  canvas.text(layout.pointX(data, k) - 20,
-              layout.y(static_cast<float>(data.work.profile[k].z) - kPayloadLabelDrop) -
-                  line * (kPayloadLabelHeight + 2),
-              text, kPayloadLabelHeight, kBlack);
+  canvas.text(place.x, place.y, text, kPayloadLabelHeight, kBlack);
 }
 
 void drawPayloadTexts(const std::string& maxPayload, const std::array<std::string, 3>& cycleLines,

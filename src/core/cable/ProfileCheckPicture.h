@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "cable/ProfileCheckData.h"
 
@@ -40,8 +41,26 @@ void drawProfilePicture(const ProfileCheckData& data, int selectedPoint, Canvas&
 // The choker and the log hanging from the carriage where the analysis placed it at point k
 // (straight down in full suspension).
 void drawLoad(const ProfileCheckData& data, int k, const CarriageState& carriage, Canvas& canvas);
-// The payload of point k ("%6d") below the point.
-void drawPayloadLabel(const ProfileCheckData& data, int k, float payload, Canvas& canvas);
+// Where the payload label of a point goes: its text's top-left corner, in picture units.
+struct PayloadLabelPlace {
+  int point = 0;
+  int x = 0;
+  int y = 0;
+};
+// Rectangle a payload label covers (picture units, y up: top > bottom).
+struct PayloadLabelBox {
+  int left, top, right, bottom;
+};
+PayloadLabelBox payloadLabelBox(const PayloadLabelPlace& place);
+
+// Places the payload labels of the points (in the order given) below their points: each on
+// the highest of four lines under the point where it overlaps no label placed before; a point
+// whose four lines are all taken gets no label (its payload is in the report file).
+std::vector<PayloadLabelPlace> placePayloadLabels(const ProfileCheckData& data,
+                                                  const std::vector<int>& points);
+
+// The payload ("%6d") at its place.
+void drawPayloadLabel(const PayloadLabelPlace& place, float payload, Canvas& canvas);
 // "MaxPayload: ..." and the three cycle time lines at the top of the picture.
 void drawPayloadTexts(const std::string& maxPayload, const std::array<std::string, 3>& cycleLines,
                       Canvas& canvas);
