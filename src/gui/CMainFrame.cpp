@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <set>
 
@@ -24,6 +25,7 @@
 #include "CSkyrigApp.h"
 #include "DocumentType.h"
 #include "HelpPage.h"
+#include "LayerPanel.h"
 #include "MapPrinting.h"
 #include "MapWidget.h"
 #include "PathsDialog.h"
@@ -62,6 +64,8 @@ CMainFrame::CMainFrame(CSkyrigApp& app) : app_(app), printer_(std::make_unique<Q
   createToolBar();
   createStatusBar();
   createSummaryPanel();
+  createLayerPanels();
+  createViewActions();
   setAcceptDrops(true);
   qApp->installEventFilter(this);
   resize(1100, 800);
@@ -225,6 +229,88 @@ void CMainFrame::planSummaryChanged() {
   summaryDock_->show();
 }
 
+void CMainFrame::createLayerPanels() {
+  layerPanel_ = new LayerPanel(this);
+  layerPanel_->onSwitch = [this](MapLayer layer, bool on) { app_.switchLayer(layer, on); };
+  addDockWidget(Qt::LeftDockWidgetArea, layerPanel_);
+
+  identifyDock_ = new QDockWidget(QStringLiteral("Cell under the mouse"), this);
+  identifyDock_->setObjectName(QStringLiteral("Identify"));
+  identifyText_ = new QLabel(identifyDock_);
+  identifyText_->setTextFormat(Qt::RichText);
+  identifyText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  identifyText_->setMargin(6);
+  identifyText_->setMinimumWidth(230);
+  identifyText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  identifyDock_->setWidget(identifyText_);
+  addDockWidget(Qt::LeftDockWidgetArea, identifyDock_);
+  showIdentity({});
+  layersChanged();
+}
+
+void CMainFrame::createViewActions() {
+  QMenu* view = menu(QStringLiteral("View"));
+  QMenu* zoom = menu(QStringLiteral("Zoom"));
+  auto add = [&](const QString& name, const QString& text, const QString& tip,
+                 const QKeySequence& keys, auto slot) {
+    auto* act = new QAction(text, this);
+    act->setObjectName(name);
+    act->setStatusTip(tip);
+    act->setToolTip(QString(text).remove(QLatin1Char('&')) + QStringLiteral(" (") + tip + QStringLiteral(")"));
+    act->setShortcut(keys);
+    connect(act, &QAction::triggered, this, slot);
+    projectActions_[name] = act;
+    addAction(act);
+    view->addAction(act);
+    if (zoom != nullptr) zoom->addAction(act);
+    return act;
+  };
+  view->addSeparator();
+  add(QStringLiteral("FitToWindow"), QStringLiteral("&Fit to Window"),
+      QStringLiteral("Zoom so that the whole grid fits the map window"),
+      QKeySequence(QStringLiteral("Ctrl+0")), [this] { app_.fitToWindow(); });
+  add(QStringLiteral("ZoomToHarvestUnit"), QStringLiteral("Zoom to &Harvest Unit"),
+      QStringLiteral("Zoom so that the harvest unit fills the map window"),
+      QKeySequence(QStringLiteral("Ctrl+9")), [this] { app_.zoomToHarvestUnit(); });
+  view->addSeparator();
+  view->addAction(layerPanel_->toggleViewAction());
+  view->addAction(identifyDock_->toggleViewAction());
+  view->addAction(summaryDock_->toggleViewAction());
+  undoChanged();
+}
+
+void CMainFrame::layersChanged() {
+  if (layerPanel_ != nullptr) layerPanel_->refresh(app_.context(), app_.layerSwitches());
+}
+
+void CMainFrame::showIdentity(const std::vector<std::pair<std::string, std::string>>& lines) {
+  if (lines.empty()) {
+    identifyText_->setText(QStringLiteral("<i>Move the mouse over the grid.</i>"));
+    return;
+  }
+  QString html = QStringLiteral("<table cellspacing=\"2\">");
+  for (const auto& [label, value] : lines)
+    html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                .arg(QString::fromStdString(label).toHtmlEscaped(),
+                     QString::fromStdString(value).toHtmlEscaped());
+  identifyText_->setText(html + QStringLiteral("</table>"));
+}
+
+QString CMainFrame::identifyText() const {
+  QTextDocument document;
+  document.setHtml(identifyText_->text());
+  return document.toPlainText();
+}
+
+void CMainFrame::undoChanged() {
+  QAction* undo = action("EditUndo");
+  if (undo == nullptr) return;
+  const LandingUndo& step = app_.landingUndo();
+  undo->setEnabled(step.available());
+  undo->setText(step.available() ? QStringLiteral("&Undo %1").arg(QString::fromStdString(step.what))
+                                 : QStringLiteral("&Undo"));
+}
+
 void CMainFrame::fileSaveProjectAs() {
   if (app_.busy()) return;
   const QString folder = QFileDialog::getExistingDirectory(
@@ -363,6 +449,7 @@ void CMainFrame::commandChosen(const std::string& id) {
   else if (id == "ViewToolbar" || id == "ViewStatusBar") return;  // checkable, see toggled
   else if (id == "HelpTopics" || id == "HelpContext") helpTopics();
   else if (id == "HelpAbout") helpAbout();
+  else if (id == "EditUndo") app_.undoLandingChange();
   else if (id == "ResultsExportMap") exportMapSheet(this, app_.context());
   else if (id == "CablewaysExportProfileSheet") exportProfileSheet(this, app_.context());
   else app_.runCommand(id);

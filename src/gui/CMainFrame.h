@@ -14,6 +14,7 @@
 #include <vector>
 
 class QDockWidget;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QToolBar;
@@ -21,6 +22,7 @@ class QToolBar;
 namespace skyrig::gui {
 
 class CSkyrigApp;
+class LayerPanel;
 class MapWidget;
 
 class CMainFrame : public QMainWindow {
@@ -42,6 +44,11 @@ class CMainFrame : public QMainWindow {
   QAction* projectAction(const QString& name) const;
   const std::vector<QAction*>& recentProjectActions() const { return recentProjectActions_; }
   QDockWidget* summaryPanel() const { return summaryDock_; }
+  LayerPanel* layerPanel() const { return layerPanel_; }
+  QDockWidget* identifyPanel() const { return identifyDock_; }
+  QString identifyText() const;
+  // View > Fit to Window, View > Zoom to Harvest Unit.
+  QAction* viewAction(const QString& name) const { return projectAction(name); }
   QString statusText() const { return message_->text(); }
   QLabel* indicator(const QString& text) const;
 
@@ -50,6 +57,12 @@ class CMainFrame : public QMainWindow {
   void documentChanged();
   void recentFilesChanged();
   void planSummaryChanged();
+  // The layers or their data changed: the layer panel shows them again.
+  void layersChanged();
+  // The cell under the mouse, for the identify panel.
+  void showIdentity(const std::vector<std::pair<std::string, std::string>>& lines);
+  // Edit > Undo names what it undoes, and is available only then.
+  void undoChanged();
 
   // Framework commands, also called by the tests.
   void fileOpen();
@@ -79,6 +92,8 @@ class CMainFrame : public QMainWindow {
   void createStatusBar();
   void createProjectActions();
   void createSummaryPanel();
+  void createLayerPanels();
+  void createViewActions();
   QMenu* menuFor(const std::string& menuPath);
   void commandChosen(const std::string& id);
 
@@ -96,6 +111,9 @@ class CMainFrame : public QMainWindow {
   QMenu* recentProjectsMenu_ = nullptr;
   QDockWidget* summaryDock_ = nullptr;
   QPlainTextEdit* summaryText_ = nullptr;
+  LayerPanel* layerPanel_ = nullptr;
+  QDockWidget* identifyDock_ = nullptr;
+  QLabel* identifyText_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
 };
 

@@ -7,8 +7,13 @@
 #include <exception>
 
 #include "CMainFrame.h"
+#include "CommandFeedback.h"
 #include "DocumentType.h"
 #include "PathSettings.h"
+#include "PrerequisiteHints.h"
+#include "RoadPicking.h"
+#include "cable/ProfileCheckOpening.h"
+#include "view/MapDrawing.h"
 #include "app/CommandTable.h"
 #include "app/ProjectLoading.h"
 #include "cable/ProfileCheckPicture.h"
@@ -48,6 +53,7 @@ CSkyrigApp::CSkyrigApp(const StartOptions& options)
   frame_ = std::make_unique<CMainFrame>(*this);
   ui_.onStatus = [this](const QString& text) { frame_->showStatus(text); };
   ui_.onRepaint = [this] { frame_->mapChanged(); };
+  ui_.explain = [this](std::string_view text) { return prerequisiteHint(text, context_); };
   ask = [this](const QString& text, QMessageBox::StandardButtons buttons) {
     return QMessageBox::question(ui_.dialogParent(), kApplicationTitle, text, buttons);
   };
@@ -91,15 +97,25 @@ bool CSkyrigApp::userAction(const std::function<void()>& action) {
 bool CSkyrigApp::runCommand(std::string_view id) {
   const Command* command = CommandTable::instance().findById(id);
   if (command == nullptr || !command->operation) return false;
-  // The commands that redraw the whole map run as specified; a plan on show is drawn over
-  // the new map again, so zooming or showing a layer does not wipe it.
-  const bool redraws = id == "ZoomIn" || id == "ZoomOut" || id == "LayersShowDem" ||
-                       id == "LayersShowVolume";
-  const bool keepPlan = redraws && !planSummary_.isEmpty() && view_->runs.cableAssignments.count > 0;
-  return asUserAction([&] {
+  std::unique_ptr<LandingTables> before =
+      id == "LandingsDelete" ? captureLandingTables(*doc_) : nullptr;
+  const std::size_t messagesBefore = ui_.messageCount();
+  // A command that redraws the whole map runs as specified; then the map is drawn again from
+  // the layers the panel has on, so zooming or showing one layer keeps the plan, the cable
+  // roads and the other layers on show.
+  const bool ran = asUserAction([&] {
     command->operation(context_);
-    if (keepPlan) drawPlanOverlay(context_);
+    layers_.noteCommand(id);
+    if (redrawsWholeMap(id)) drawMapLayers(context_, layers_);
   });
+  if (!ran) return false;
+  if (before) rememberLandings(std::move(before));
+  if (id == "NetworkOptimizing" || id == "ResultsOpenFile" || id == "NetworkImprovePlan")
+    planChanged();
+  layersChanged();
+  const QString feedback = commandFeedback(id, context_, ui_.messageCount() != messagesBefore);
+  if (!feedback.isEmpty()) frame_->showStatus(feedback);
+  return true;
 }
 
 void CSkyrigApp::leaveMouseMode() {
@@ -111,7 +127,52 @@ void CSkyrigApp::leaveMouseMode() {
 }
 
 void CSkyrigApp::mouse(MouseAction action, int logicalX, int logicalY) {
-  asUserAction([&] { handleMouse(context_, action, logicalX, logicalY); });
+  if (action == MouseAction::Move) frame_->showIdentity(identifyAt(logicalX, logicalY));
+  std::unique_ptr<LandingTables> before =
+      action == MouseAction::Release && view_->placingLanding ? captureLandingTables(*doc_) : nullptr;
+  const bool placingExit = view_->placingTimberExit != 0;
+  const int exits = doc_->timberExitCount;
+  // A road picked for its profile check is highlighted while its dialog is open; a click on
+  // any cell of a road picks it, not only on its end cell.
+  std::vector<RoadRef> picked;
+  RoadRef through;
+  if (action == MouseAction::Release && view_->pickingCableway && !view_->placingLanding && !busy_) {
+    double x = 0, y = 0;
+    mapToGround(*doc_, *view_, logicalX, logicalY, x, y);
+    const CellPoint cell = cellUnderGroundPoint(*doc_, x, y);
+    picked = roadsEndingAt(*doc_, cell.col, cell.row);
+    if (picked.empty()) through = roadThroughCell(*doc_, cell.col, cell.row);
+    if (through.landing > 0) picked.push_back(through);
+    if (!picked.empty())
+      userAction([&] {
+        for (const RoadRef& road : picked) highlightRoad(context_, road);
+      });
+  }
+  if (!asUserAction([&] { handleMouse(context_, action, logicalX, logicalY); })) return;
+  if (through.landing > 0)
+    userAction([&] {
+      openProfileCheck(context_, through.landing,
+                       doc_->landings[static_cast<std::size_t>(through.landing)].system, through.road);
+    });
+  if (!picked.empty()) redrawMap();
+  if (before) rememberLandings(std::move(before));
+  if (placingExit && doc_->timberExitCount > exits) exitPlaced_ = doc_->timberExitCount;
+  if (action == MouseAction::Release && exitPlaced_ > 0) {
+    // Said after the release, whose status text would cover it.
+    const auto& exit = doc_->timberExits[static_cast<std::size_t>(exitPlaced_)];
+    frame_->showStatus(QStringLiteral("Timber exit %1 placed at C%2R%3")
+                           .arg(exitPlaced_).arg(exit.col).arg(exit.row));
+    exitPlaced_ = 0;
+  }
+  if (action != MouseAction::Move) layersChanged();
+}
+
+void CSkyrigApp::resetMapState() {
+  layers_ = LayerSwitches();
+  landingUndo_ = {};
+  planChanged();
+  frame_->undoChanged();
+  layersChanged();
 }
 
 void CSkyrigApp::newDocument() {
@@ -121,6 +182,7 @@ void CSkyrigApp::newDocument() {
   projectText_.clear();
   savedFingerprint_.clear();
   planSummary_.clear();
+  resetMapState();
   documentChanged(QString());
 }
 
@@ -141,6 +203,7 @@ bool CSkyrigApp::openDocument(const QString& file) {
   projectText_.clear();
   savedFingerprint_.clear();
   planSummary_.clear();
+  resetMapState();
   documentChanged(info.absoluteFilePath());
   return true;
 }

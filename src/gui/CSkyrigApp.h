@@ -9,7 +9,10 @@
 #include <memory>
 #include <string_view>
 
+#include "CellIdentity.h"
+#include "LandingUndo.h"
 #include "MapCanvas.h"
+#include "MapLayerSet.h"
 #include "QImageCanvas.h"
 #include "QtUi.h"
 #include "RecentFileList.h"
@@ -91,6 +94,21 @@ class CSkyrigApp {
   // The plan summary of the last plan shown ("" when none).
   const QString& planSummary() const { return planSummary_; }
 
+  // The map's layers as the layer panel shows them. Switching one redraws the map from the
+  // layers that are on.
+  const LayerSwitches& layerSwitches() const { return layers_; }
+  void switchLayer(MapLayer layer, bool on);
+  // Clears the map and draws the layers that are on.
+  void redrawMap();
+  // Zooms so that the whole grid, or the harvest unit, fills the map window, and centres it.
+  void fitToWindow();
+  void zoomToHarvestUnit();
+  // What the identify panel shows for the cell under a logical map point.
+  std::vector<std::pair<std::string, std::string>> identifyAt(int logicalX, int logicalY) const;
+  // Edit > Undo: the landings as they were before the last placement or deletion.
+  const LandingUndo& landingUndo() const { return landingUndo_; }
+  bool undoLandingChange();
+
   // Asks a question with buttons (default: a modal QMessageBox); tests may replace it.
   std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons)> ask;
 
@@ -102,6 +120,11 @@ class CSkyrigApp {
   void projectChanged(const QString& folder, bool withPlan);
   void showPlanSummary(bool hasPlan);
   std::string projectFingerprint() const;
+  void layersChanged();
+  void resetMapState();
+  void planChanged();
+  void zoomToCells(int firstCol, int firstRow, int lastCol, int lastRow, int marginMetres);
+  void rememberLandings(std::unique_ptr<LandingTables> before);
 
   StartOptions options_;
   std::unique_ptr<CSkyrigDoc> doc_;
@@ -120,6 +143,10 @@ class CSkyrigApp {
   std::string projectText_;       // the project file as last read or written
   std::string savedFingerprint_;  // projectFingerprint() then
   QString planSummary_;
+  LayerSwitches layers_;
+  PlanCellIndex planCells_;
+  LandingUndo landingUndo_;
+  int exitPlaced_ = 0;  // the timber exit a button press placed, said after the release
   QString documentPath_;
   bool busy_ = false;
   std::unique_ptr<CMainFrame> frame_;

@@ -152,9 +152,20 @@ void FormDialog::buildLayout() {
       }
       if (!field.unit.empty()) {
         auto* unit = new QLabel(qText(field.unit), holder);
-        // Angles are kept in radians; the degrees are shown beside them.
-        if (field.unit.rfind("rad", 0) == 0) unit->setToolTip(QStringLiteral("radians (180 degrees = 3.141592 rad)"));
         grid->addWidget(unit, row, 2);
+        // Angles are kept in radians; the degrees are shown beside them as they are typed.
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (field.unit.rfind("rad", 0) == 0 && edit != nullptr) {
+          unit->setToolTip(QStringLiteral("radians (180 degrees = 3.141592 rad)"));
+          const QString radians = qText(field.unit);
+          const auto showDegrees = [unit, radians](const QString& text) {
+            bool ok = false;
+            const double value = text.trimmed().toDouble(&ok);
+            unit->setText(ok ? radians + QStringLiteral(" = %1\u00b0").arg(value * 180.0 / 3.141592, 0, 'f', 1)
+                             : radians);
+          };
+          connect(edit, &QLineEdit::textChanged, unit, showDegrees);
+        }
       }
       ++row;
       editors_.push_back({field, widget});

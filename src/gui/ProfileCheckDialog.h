@@ -1,11 +1,13 @@
-// The profile check dialog ("Dialog"): one cable road's profile picture above the buttons of
+// The profile check dialog, titled with its landing and road: one cable road's profile picture above the buttons of
 // the payload analysis and of the intermediate supports, with supports and the tail spar
 // edited by mouse in the picture. Everything it does runs in the core's profile check form.
 #pragma once
 
 #include <QDialog>
 #include <QWidget>
+#include <functional>
 
+class QLabel;
 class QPushButton;
 
 namespace skyrig {
@@ -34,6 +36,10 @@ class ProfilePictureArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
+ public:
+  // Called after the mouse changed the supports or the tail spar.
+  std::function<void()> onEdited;
+
  private:
   int pictureX(const QMouseEvent* event) const;
 
@@ -53,13 +59,23 @@ class ProfileCheckDialog : public QDialog {
   ProfileCheckForm& form() const { return form_; }
   // A button by its text: the five form buttons, "OK" and "Cancel".
   QPushButton* button(const QString& text) const;
+  // The tower, supports and tail spar: where they stand and how high they are.
+  QString supportsText() const;
 
  private:
   QPushButton* addFormButton(const char* text, QWidget* box);
+  void updateSupports();
 
   ProfileCheckForm& form_;
   Ui& ui_;
   ProfilePictureArea* area_ = nullptr;
+  QLabel* supports_ = nullptr;
 };
+
+// "Profile check: landing 3, cable road 12 (system 2)".
+QString profileCheckTitle(const ProfileCheckForm& form);
+// One line per bar from the landing outwards: "Tower at point 1: 0 m from the landing, 12.0 m
+// high".
+QString supportList(const ProfileCheckForm& form);
 
 }  // namespace skyrig::gui

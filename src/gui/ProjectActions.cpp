@@ -1,6 +1,9 @@
 // The project folder commands of the application: Open Project (with the recent-project list)
 // and Network > Plan.
 #include <QDir>
+#include <QElapsedTimer>
+#include <optional>
+#include <string_view>
 #include <QFile>
 #include <QFileInfo>
 #include <fstream>
@@ -15,6 +18,8 @@
 #include "app/ProjectCreation.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/PlanSummary.h"
+#include "runs/PlanImprovement.h"
+#include "PlanComparison.h"
 
 namespace skyrig::gui {
 
@@ -81,8 +86,13 @@ bool CSkyrigApp::openProject(const QString& folder) {
   projectSettings_ = opening.settings;
   projectText_ = fileText(dir + QStringLiteral("/skyrig.json"));
   canvas_.clear();
-  userAction([&] { drawProject(context_, opening.planLoaded); });
+  landingUndo_ = {};
+  frame_->undoChanged();
+  layers_ = LayerSwitches();
+  layers_.setPlan(opening.planLoaded);
+  planChanged();
   projectChanged(dir, opening.planLoaded);
+  fitToWindow();
 
   QStringList problems;
   if (!opening.missingInputs.empty())
@@ -116,12 +126,35 @@ bool CSkyrigApp::planProject() {
     return false;
   }
   bool planned = false;
+  // The separate run's own time, for the comparison with the improvement.
+  QElapsedTimer clock;
+  clock.start();
+  double separateStart = -1, separateSeconds = 0;
+  const auto stepStarts = [&](const PlanStep& step) {
+    const double now = static_cast<double>(clock.elapsed()) / 1000.0;
+    if (separateStart >= 0 && separateSeconds == 0) separateSeconds = now - separateStart;
+    if (std::string_view(step.commandId) == "NetworkOptimizing") separateStart = now;
+  };
   userAction([&] {
-    planned = runPlanJob(context_, projectSettings_.runSeparate, projectSettings_.runAllAtOnce);
+    planned = runPlanJob(context_, projectSettings_.runSeparate, projectSettings_.runAllAtOnce,
+                         stepStarts);
   });
+  if (separateStart >= 0 && separateSeconds == 0)
+    separateSeconds = static_cast<double>(clock.elapsed()) / 1000.0 - separateStart;
+  // The improvement starts from the separate run's plan and writes only files of its own.
+  std::optional<PlanImprovement> improvement;
+  if (planned && projectSettings_.runSeparate && projectSettings_.runImprove)
+    userAction([&] { improvement = improvePlan(context_); });
   // A cancelled run keeps its best plan; show whatever the runs left.
   const bool hasPlan = view_->runs.cableAssignments.count > 0;
   showPlanSummary(hasPlan);
+  if (improvement) {
+    planSummary_ += QString::fromStdString(cli::formatPlanComparison(*improvement, separateSeconds));
+    frame_->planSummaryChanged();
+  }
+  layers_.setPlan(hasPlan);
+  planChanged();
+  layersChanged();
   frame_->showStatus(planned ? QStringLiteral("Plan finished: the results file and the reports are "
                                               "written; the summary is beside the map")
                              : QStringLiteral("Plan stopped before its end"));

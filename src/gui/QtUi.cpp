@@ -7,6 +7,7 @@
 
 #include "FormDialog.h"
 #include "ProfileCheckDialog.h"
+#include "ProgressWording.h"
 #include "cable/ProfileCheckForm.h"
 
 namespace skyrig::gui {
@@ -46,7 +47,8 @@ QWidget* QtUi::dialogParent() const {
 }
 
 void QtUi::message(std::string_view text, MessageIcon icon) {
-  const std::string message(text);
+  ++messageCount_;
+  const std::string message = std::string(text) + (explain ? explain(text) : std::string());
   if (formDepth_ > 0 || operationDepth_ == 0) {
     showBox({message, icon});
     return;
@@ -91,7 +93,16 @@ bool QtUi::progress(std::string_view text) {
     progressDialog_->setMinimumWidth(360);
     progressDialog_->show();
   }
-  if (progressDialog_) progressDialog_->setLabelText(toQString(text));
+  if (progressDialog_) {
+    const ProgressLine worded = wordProgress(text);
+    progressDialog_->setLabelText(worded.text);
+    if (worded.percent >= 0) {
+      progressDialog_->setRange(0, 100);
+      progressDialog_->setValue(worded.percent);
+    } else {
+      progressDialog_->setRange(0, 0);
+    }
+  }
   if (eventClock_.elapsed() >= progressEventIntervalMs || progressShowDelayMs == 0) {
     eventClock_.restart();
     if (onRepaint) onRepaint();

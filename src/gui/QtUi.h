@@ -37,11 +37,16 @@ class QtUi final : public Ui {
   void endOperation();
   bool inOperation() const { return operationDepth_ > 0; }
 
+  // Messages raised so far (shown or gathered), to tell whether an action raised any.
+  std::size_t messageCount() const { return messageCount_; }
+
   // The parent for a modal window opened now: the topmost modal dialog, else the main frame.
   QWidget* dialogParent() const;
 
   // Shows one message box (default: a modal QMessageBox); tests may replace it.
   std::function<void(const MessageBoxText&)> showBox;
+  // Adds to a message what to do first when the message says a step is missing ("" = nothing).
+  std::function<std::string(std::string_view)> explain;
   // Receives every status text (the frame puts it into the status bar).
   std::function<void(const QString&)> onStatus;
   // Called before the window repaints while a long operation runs (the map widget refreshes).
@@ -65,6 +70,7 @@ class QtUi final : public Ui {
   QElapsedTimer progressClock_;
   QElapsedTimer eventClock_;
   bool cancelled_ = false;
+  std::size_t messageCount_ = 0;
 };
 
 // A modal box with the program title, an OK button and the icon's standard picture.

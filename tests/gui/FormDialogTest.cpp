@@ -123,6 +123,16 @@ class FormDialogTest : public QObject {
     haulback->click();
     QCOMPARE(form.system(2).haulbackLine, std::uint8_t(1));
     QCOMPARE(form.system(1).towerHeight, 20.0f);
+
+    // An angle kept in radians shows its degrees beside it, as it is typed.
+    const auto angleUnit = [&] {
+      for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->text().startsWith(QStringLiteral("rad."))) return label->text();
+      return QString();
+    };
+    QCOMPARE(angleUnit(), QStringLiteral("rad. = 10.0\u00b0"));
+    typeInto(&dialog, "Log-to-ground angle", "0.5");
+    QCOMPARE(angleUnit(), QStringLiteral("rad. = 28.6\u00b0"));
   }
 
   void replacedValueIsShownAsTheFormStoredIt() {

@@ -116,7 +116,9 @@ int main(int argc, char** argv) {
 
   // The profile check of road 3 of landing 1, analysed.
   const CablewayRecord& road = app.doc().cableways[1][3];
-  testing::whenModalTitled("Dialog", [&](QWidget* modal) {
+  const QString profileTitle =
+      QStringLiteral("Profile check: landing 1, cable road 3 (system %1)").arg(app.doc().landings[1].system);
+  testing::whenModalTitled(profileTitle, [&](QWidget* modal) {
     auto* dialog = qobject_cast<ProfileCheckDialog*>(modal);
     // Supports placed by the program; its messages are closed as they come.
     QTimer closer;

@@ -13,6 +13,7 @@
 #include "GuiTestSupport.h"
 #include "MapWidget.h"
 #include "ProfileCheckDialog.h"
+#include "RoadPicking.h"
 #include "cable/ProfileCheckForm.h"
 #include "view/MapDrawing.h"
 
@@ -116,7 +117,10 @@ class SessionTest : public QObject {
     const CablewayRecord& road = app.doc().cableways[1][longest];
     int supportsAfterClick = -1, supportsAfterRemove = -1, tail = 0;
     bool pictureChanged = false;
-    testing::whenModalTitled("Dialog", [&](QWidget* modal) {
+    const QString title = QStringLiteral("Profile check: landing 1, cable road %1 (system %2)")
+                              .arg(longest)
+                              .arg(app.doc().landings[1].system);
+    testing::whenModalTitled(title, [&](QWidget* modal) {
       auto* dialog = qobject_cast<ProfileCheckDialog*>(modal);
       QVERIFY(dialog != nullptr);
       ProfileCheckForm& form = dialog->form();
@@ -140,6 +144,31 @@ class SessionTest : public QObject {
     QCOMPARE(supportsAfterRemove, 0);
     QVERIFY(messages.contains("You cannot erase the tailspar!"));
     QVERIFY(pictureChanged);
+
+    // A click on any cell along the road opens its profile check too, with the road
+    // highlighted on the map while the dialog is open and its supports listed.
+    const int midCol = (120 + road.endCol) / 2, midRow = (140 + road.endRow) / 2;
+    const RoadRef through = roadThroughCell(app.doc(), midCol, midRow);
+    QCOMPARE(through.landing, 1);
+    QCOMPARE(through.road, longest);
+    QString supports;
+    QColor shownMidway;
+    testing::whenModalTitled(title, [&](QWidget* modal) {
+      auto* dialog = qobject_cast<ProfileCheckDialog*>(modal);
+      supports = dialog->supportsText();
+      // Three quarters along the road (the clicked cell itself is filled black on release).
+      const MapPoint from = cellCentre(app.doc(), app.view(), 120, 140);
+      const MapPoint to = cellCentre(app.doc(), app.view(), road.endCol, road.endRow);
+      const QPointF along(from.x + 0.75 * (to.x - from.x), from.y + 0.75 * (to.y - from.y));
+      shownMidway = app.canvas().image().pixelColor(app.canvas().toPixel(along).toPoint());
+      dialog->button("Cancel")->click();
+    });
+    clickCell(app, midCol, midRow);
+    QVERIFY2(supports.startsWith("Tower at point 1: 0 m from the landing"), qPrintable(supports));
+    QVERIFY(supports.contains("Tail spar at point "));
+    QCOMPARE(shownMidway, QColor(255, 140, 0));
+    // The landing cell itself picks no road: every road starts there.
+    QCOMPARE(roadThroughCell(app.doc(), 120, 140), RoadRef{});
   }
 };
 
