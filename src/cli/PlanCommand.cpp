@@ -137,9 +137,10 @@ class Outputs {
 
 // The plan's GeoPackage, GeoTIFF and GPX files under `name` in the output folder.
 void writeGisFiles(Session& session, ConsoleOutput& console, const std::string& name,
-                   const PlanSolution& solution, Outputs& outputs) {
+                   const PlanSolution& solution, Outputs& outputs,
+                   const PlanSolution* improved = nullptr) {
   console.beginStep("GIS files of the plan as " + name + ".*");
-  const PlanExportReport report = exportPlan(session.app, name, solution);
+  const PlanExportReport report = exportPlan(session.app, name, solution, improved);
   console.endStep();
   console.line("  " + describePlanExport(report));
   for (const std::string& file : report.written) outputs.wrote(file);
@@ -228,7 +229,6 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
     step(session, console, "NetworkOptimizing", "separate optimization run", false);
     separateSeconds = separate.seconds();
     step(session, console, "ResultsRoadReports", "road mileage report", false);
-    writeGisFiles(session, console, "plan", separateRunSolution(session.app), outputs);
   }
   // The improvement starts from the separate run's plan and writes only files of its own.
   std::optional<PlanImprovement> improvement;
@@ -240,6 +240,13 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
       for (const std::string& file : improvement->files)
         outputs.wrote(session.paths.resolve(file).string());
   }
+  // The separate run's plan, and the improved plan's layers beside it.
+  if (settings.runSeparate) {
+    const PlanSolution improved =
+        improvement ? planSolutionOf(*session.doc, improvement->improvedPaths) : PlanSolution{};
+    writeGisFiles(session, console, "plan", separateRunSolution(session.app), outputs,
+                  improvement ? &improved : nullptr);
+  }
   if (settings.runAllAtOnce) {
     step(session, console, "NetworkOptimizingAllAtOnce", "all-at-once optimization run", false);
     writeMap(session, console, kAllAtOnceFiles[0]);
@@ -248,7 +255,9 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
 
   console.beginStep("map sheet, profile sheets and plan report");
   const std::string project = projectName(projectDir);
-  const SheetsWritten sheets = writePlanSheets(session.app, project, sheetDate());
+  if (improvement) improvement->specifiedSeconds = separateSeconds;
+  const SheetsWritten sheets =
+      writePlanSheets(session.app, project, sheetDate(), improvement ? &*improvement : nullptr);
   console.endStep();
   for (const std::string& problem : sheets.problems) console.message("sheets: " + problem);
   for (const std::string& file : sheets.files) outputs.wrote(file);

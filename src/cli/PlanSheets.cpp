@@ -10,6 +10,7 @@
 #include "view/AppContext.h"
 #include "seams/Paths.h"
 #include "app/ProjectFile.h"
+#include "runs/PlanImprovement.h"
 #include "runs/PlanSheetData.h"
 #include "view/CSkyrigView.h"
 
@@ -57,7 +58,8 @@ std::string sheetDate() {
   return text;
 }
 
-SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const std::string& date) {
+SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const std::string& date,
+                              const PlanImprovement* improvement) {
   SheetsWritten result;
 #ifdef SKYRIG_HAVE_PNG
   const PlanSheetData plan = gatherPlanSheetData(app.doc, app.view.runs, app.paths);
@@ -71,11 +73,15 @@ SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const
   else
     sheets::writeProfileSheets(app.doc, plan, title, roads, output / "profiles",
                                output / "plan-profiles.pdf", written);
-  sheets::writePlanReport(app.doc, plan, title, output / "plan-report.pdf", written);
+  sheets::writePlanReport(app.doc, plan, title, output / "plan-report.pdf", written, improvement);
+  if (improvement)
+    sheets::writeMapSheet(app.doc, gatherPlanSheetData(app.doc, improvement->improvedPaths),
+                          sheets::improvedPlanTitle(title), output / "improved" / "plan-map.pdf",
+                          output / "improved" / "plan-map.png", written);
   result.files = written.written;
   result.problems = written.problems;
 #else
-  (void)app, (void)project, (void)date;
+  (void)app, (void)project, (void)date, (void)improvement;
   result.problems.push_back("this build has no Qt: no sheets or report");
 #endif
   return result;

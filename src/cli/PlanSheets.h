@@ -11,6 +11,7 @@
 
 namespace skyrig {
 struct AppContext;
+struct PlanImprovement;
 struct PlanSheetData;
 }
 
@@ -27,8 +28,10 @@ std::string projectName(const std::filesystem::path& projectDir);
 std::string sheetDate();
 
 // Writes plan-map.pdf, plan-map.png, profiles/L{l}-R{r}.pdf, plan-profiles.pdf and
-// plan-report.pdf into the output folder.
-SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const std::string& date);
+// plan-report.pdf into the output folder; with an improvement also improved/plan-map.pdf and
+// improved/plan-map.png, and the report shows both plans.
+SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const std::string& date,
+                              const PlanImprovement* improvement = nullptr);
 
 // The runner's "sheet" line: the map sheet (landing < 0; PDF, or PNG by the file's extension)
 // or one cable road's profile sheet; false with the reason when it was not written.

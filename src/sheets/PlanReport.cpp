@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SheetPage.h"
+#include "runs/PlanImprovement.h"
 
 namespace skyrig::sheets {
 
@@ -28,10 +29,20 @@ class ReportFlow {
     page_.text(kLeft, y_, text, 4, true);
     y_ += 7;
   }
+  // A note in grey, broken into lines at spaces to fit the page's width.
   void note(const QString& text) {
-    need(kRow);
-    page_.text(kLeft, y_, text, 2.5, false, QColor(90, 90, 90));
-    y_ += kRow;
+    constexpr double kNoteText = 2.5;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+      const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+      if (!line.isEmpty() && page_.textWidth(longer, kNoteText) > kRight - kLeft) {
+        noteLine(line, kNoteText);
+        line = word;
+      } else {
+        line = longer;
+      }
+    }
+    noteLine(line, kNoteText);
   }
   // A table: column right edges (mm from kLeft; the first column is left-aligned), a header
   // row and body rows; a row whose first cell starts with "Total" is drawn bold.
@@ -60,6 +71,11 @@ class ReportFlow {
     page_.line(kLeft, 20, kRight, 20, 0.3, Qt::black);
     page_.textRight(kRight, kBottom + 6, QStringLiteral("page %1").arg(++pageNumber_), 2.4);
     y_ = 25;
+  }
+  void noteLine(const QString& text, double height) {
+    need(kRow);
+    page_.text(kLeft, y_, text, height, false, QColor(90, 90, 90));
+    y_ += kRow;
   }
   // Starts a new page when `height` does not fit; true when it did.
   bool need(double height) {
@@ -92,10 +108,80 @@ QString perCubicMetre(double cost, double volume) {
 QString cubicMetres(double value) { return grouped(value, 1); }
 QString metres(double value) { return grouped(value, 1); }
 
+QString gapText(const std::optional<double>& bound, double cost) {
+  if (!bound || !(cost > 0)) return QStringLiteral("-");
+  return QString::number(100.0 * (cost - *bound) / cost, 'f', 3) + QStringLiteral(" %");
+}
+
+QString secondsText(double seconds) {
+  return seconds > 0 ? QString::number(seconds, 'f', 1) : QStringLiteral("-");
+}
+
+// The specified plan (the separate run's) and the improved plan side by side, the lower bound
+// on every plan's total, and every level's improvement with its own bound.
+void paintImprovement(ReportFlow& flow, const PlanImprovement& improvement) {
+  const PlanOutline& a = improvement.specified;
+  const PlanOutline& b = improvement.improved;
+  const auto both = [](const QString& label, const QString& specified, const QString& improved) {
+    return QStringList{label, specified, improved};
+  };
+  const auto perM3 = [](const PlanOutline& p) { return perCubicMetre(p.costs.total(), p.volumeServed); };
+  const QString bound = improvement.bound ? money(*improvement.bound) : QStringLiteral("none proven");
+  flow.heading(QStringLiteral("Specified and improved plan"));
+  flow.table(
+      {100, 137, 174}, {QStringLiteral("Figure"), QStringLiteral("Specified"), QStringLiteral("Improved")},
+      {both(QStringLiteral("Landings used"), QString::number(a.landingVolumes.size()),
+            QString::number(b.landingVolumes.size())),
+       both(QStringLiteral("Cable roads used"), QString::number(a.cableRoads), QString::number(b.cableRoads)),
+       both(QStringLiteral("Volume served (m\u00b3)"), cubicMetres(a.volumeServed), cubicMetres(b.volumeServed)),
+       both(QStringLiteral("New road length (m)"), metres(a.roadLength), metres(b.roadLength)),
+       both(QStringLiteral("Cable cost"), money(a.costs.cable()), money(b.costs.cable())),
+       both(QStringLiteral("Road cost"), money(a.costs.road()), money(b.costs.road())),
+       both(QStringLiteral("Total cost"), money(a.costs.total()), money(b.costs.total())),
+       both(QStringLiteral("Cost per m\u00b3 served"), perM3(a), perM3(b)),
+       both(QStringLiteral("Lower bound on every plan"), bound, bound),
+       both(QStringLiteral("Gap to the bound"), gapText(improvement.bound, a.costs.total()),
+            gapText(improvement.bound, b.costs.total())),
+       both(QStringLiteral("Time (s)"), secondsText(improvement.specifiedSeconds),
+            secondsText(improvement.seconds))});
+  const double saved = a.costs.total() - b.costs.total();
+  flow.note(saved > 0
+                ? QStringLiteral("The improved plan costs %1 less than the specified plan (%2 %), "
+                                 "found in iteration %3 of %4.")
+                      .arg(money(saved))
+                      .arg(QString::number(a.costs.total() > 0 ? 100.0 * saved / a.costs.total() : 0.0, 'f', 1))
+                      .arg(improvement.bestIteration)
+                      .arg(improvement.iterations)
+                : QStringLiteral("No cheaper plan was found: the improved plan is the specified plan."));
+  if (improvement.cancelled)
+    flow.note(QStringLiteral("The improvement was cancelled; the best plan found by then is shown."));
+  flow.note(QStringLiteral("Lower bound: ") +
+            QString::fromStdString(improvement.bound ? improvement.boundMethod
+                                                     : "none proven (" + improvement.boundMethod + ")") +
+            QStringLiteral("."));
+
+  flow.heading(QStringLiteral("Improvement by iteration"));
+  std::vector<QStringList> rows;
+  for (const LevelSolve& solve : improvement.solves)
+    rows.push_back({QString::number(solve.iteration),
+                    solve.cable ? QStringLiteral("cable") : QStringLiteral("road"), money(solve.cost),
+                    solve.bound ? money(*solve.bound) : QStringLiteral("-"), gapText(solve.bound, solve.cost),
+                    QString::number(solve.seconds, 'f', 1)});
+  flow.table({22, 44, 88, 132, 154, 174},
+             {QStringLiteral("Iteration"), QStringLiteral("Level"), QStringLiteral("Cost"),
+              QStringLiteral("Own bound"), QStringLiteral("Gap"), QStringLiteral("Time (s)")},
+             rows);
+  flow.note(QStringLiteral("Each level's cost and bound in its own terms: the cable level with the "
+                           "landings' road costs of the previous iteration, the road level for the "
+                           "landings' volumes. Iteration 0 routes the specified cable plan's volume "
+                           "over the best roads. Times are processor seconds."));
+}
+
 }  // namespace
 
 void paintReportTables(QPdfWriter& writer, QPainter& painter, double unitsPerMm,
-                       const PlanSheetData& plan, const SheetTitle& title) {
+                       const PlanSheetData& plan, const SheetTitle& title,
+                       const PlanImprovement* improvement) {
   ReportFlow flow(writer, painter, unitsPerMm, title);
 
   int landingsUsed = 0, roadsUsed = 0;
@@ -141,6 +227,8 @@ void paintReportTables(QPdfWriter& writer, QPainter& painter, double unitsPerMm,
                     ? QStringLiteral("The separate run gives the cheaper plan; the sheets show it.")
                     : QStringLiteral("The all-at-once run gives the cheaper total; the sheets show the separate run's plan."));
   }
+
+  if (improvement) paintImprovement(flow, *improvement);
 
   flow.heading(QStringLiteral("Cost by landing"));
   flow.note(QStringLiteral("Priced by the cable network's cost model: yarding of each served cell over its road, "

@@ -12,6 +12,7 @@
 #include "ProfileSheet.h"
 #include "SheetPage.h"
 #include "document/CSkyrigDoc.h"
+#include "runs/PlanImprovement.h"
 
 namespace skyrig::sheets {
 
@@ -160,18 +161,28 @@ void writeProfileSheets(CSkyrigDoc& doc, const PlanSheetData& plan, const SheetT
   finish(pdf, painter, combined, output);
 }
 
+SheetTitle improvedPlanTitle(const SheetTitle& title) {
+  return {title.project + QStringLiteral(" (improved plan)"), title.date};
+}
+
 void writePlanReport(CSkyrigDoc& doc, const PlanSheetData& plan, const SheetTitle& title,
-                     const std::filesystem::path& path, SheetOutput& output) {
+                     const std::filesystem::path& path, SheetOutput& output,
+                     const PlanImprovement* improvement) {
   ensureGuiApplication();
   PdfFile pdf = openPdf(path, false, false, output);
   if (!pdf.writer) return;
   QPainter painter(pdf.writer.get());
   const double unitsPerMm = kPdfDpi / 25.4;
-  paintReportTables(*pdf.writer, painter, unitsPerMm, plan, title);
+  paintReportTables(*pdf.writer, painter, unitsPerMm, plan, title, improvement);
 
   setPage(*pdf.writer, true, true);
   pdf.writer->newPage();
   paintMapSheet({painter, unitsPerMm, kA3Width, kA3Height}, doc, plan, title);
+  if (improvement) {
+    pdf.writer->newPage();
+    paintMapSheet({painter, unitsPerMm, kA3Width, kA3Height}, doc,
+                  gatherPlanSheetData(doc, improvement->improvedPaths), improvedPlanTitle(title));
+  }
 
   setPage(*pdf.writer, true, false);
   for (const auto& [landing, road] : usedRoads(plan)) {

@@ -12,6 +12,7 @@
 
 namespace skyrig {
 struct CSkyrigDoc;
+struct PlanImprovement;
 }
 
 namespace skyrig::sheets {
@@ -40,8 +41,13 @@ void writeProfileSheets(CSkyrigDoc& doc, const PlanSheetData& plan, const SheetT
                         SheetOutput& output);
 
 // The plan report: summary, cost breakdowns, road lengths, unserved volume, the runs side by
-// side, the map sheet and the profile sheets of the used roads.
+// side, the map sheet and the profile sheets of the used roads. With an improvement, also the
+// specified and improved plan side by side and the improved plan's map sheet.
 void writePlanReport(CSkyrigDoc& doc, const PlanSheetData& plan, const SheetTitle& title,
-                     const std::filesystem::path& pdf, SheetOutput& output);
+                     const std::filesystem::path& pdf, SheetOutput& output,
+                     const PlanImprovement* improvement = nullptr);
+
+// The title of the improved plan's sheets: the project's with " (improved plan)".
+SheetTitle improvedPlanTitle(const SheetTitle& title);
 
 }  // namespace skyrig::sheets

@@ -148,4 +148,66 @@ TEST_F(Cli, SolveFailsWhenItsOutputsCannotBeWritten) {
   EXPECT_EQ(run("solve links.txt badsales.txt path.txt \"\"").exitCode, 1);
 }
 
+TEST_F(Cli, SolveImproveKeepsTheHeuristicsPlanOnBadInputAndNeverReportsAFalseBound) {
+  // Two entries share the trunk B-Z: the heuristic may pay for two trunks, the improvement not.
+  write("links.txt",
+        "A B 1.0 10.0\nC B 1.0 10.0\nB Z 1.0 100.0\nA Z 2.0 70.0\nC Z 2.0 70.0\n");
+  write("sales.txt", "A Z 4.0 1\nC Z 4.0 1\n");
+  const auto line = [](const Outcome& o) { return o.out.substr(0, o.out.find('\n')); };
+  const auto figure = [](const std::string& text, const std::string& key) {
+    const auto at = text.find(key + " ");
+    return at == std::string::npos ? std::string() : text.substr(at + key.size() + 1, text.find(' ', at + key.size() + 1) - at - key.size() - 1);
+  };
+
+  const Outcome good = run("solve --improve --time-limit 10 links.txt sales.txt path.txt log.txt");
+  ASSERT_EQ(good.exitCode, 0) << good.err;
+  const std::string goodLine = line(good);
+  ASSERT_NE(figure(goodLine, "bound"), "-") << goodLine;
+  EXPECT_LE(std::stod(figure(goodLine, "improved")), std::stod(figure(goodLine, "heuristic")));
+  EXPECT_LE(std::stod(figure(goodLine, "bound")), std::stod(figure(goodLine, "improved")) + 1e-6);
+  // Both over B: 8 x 2 per m3 + 10 + 10 + 100 = 136; both direct 156; mixed 196.
+  EXPECT_NEAR(std::stod(figure(goodLine, "improved")), 136.0, 1e-6);
+  EXPECT_NEAR(std::stod(figure(goodLine, "bound")), 136.0, 1e-3);
+
+  // A time limit of zero: refused, the heuristic's path file kept and its total reported.
+  const Outcome zero = run("solve --improve --time-limit 0 links.txt sales.txt zero.txt \"\"");
+  EXPECT_EQ(zero.exitCode, 1);
+  EXPECT_NE(zero.err.find("the time limit must be above 0 seconds"), std::string::npos) << zero.err;
+  EXPECT_NE(zero.err.find("The heuristic's solution is kept in zero.txt"), std::string::npos);
+  EXPECT_EQ(figure(line(zero), "bound"), "-");
+  EXPECT_EQ(figure(line(zero), "heuristic"), figure(line(zero), "improved"));
+  EXPECT_FALSE(slurp(dir / "zero.txt").empty());
+
+  // A sale no link leads from (disconnected), a sale without volume, a negative cost: each
+  // named, no bound given.
+  write("apart.txt", "A Z 4.0 1\nQ Y 4.0 1\n");
+  write("apartlinks.txt", "A Z 1.0 10.0\nQ W 1.0 10.0\nY W 1.0 1.0\n");
+  write("empty.txt", "A Z 4.0 1\nC Z 0.0 1\n");
+  write("negative.txt", "A B 1.0 10.0\nC B 1.0 10.0\nB Z 1.0 100.0\nA Z -2.0 70.0\nC Z 2.0 70.0\n");
+  struct Case {
+    const char* args;
+    const char* says;
+  };
+  for (const Case& c : {Case{"apartlinks.txt apart.txt", "cannot reach its destination"},
+                        Case{"links.txt empty.txt", "no volume"},
+                        Case{"negative.txt sales.txt", "negative"}}) {
+    const Outcome o = run(std::string("solve --improve --time-limit 5 ") + c.args + " p.txt \"\"");
+    EXPECT_NE(o.exitCode, 0) << c.args;
+    EXPECT_NE(o.err.find(c.says), std::string::npos) << c.args << ": " << o.err;
+    if (!o.out.empty()) {
+      EXPECT_EQ(figure(line(o), "bound"), "-") << c.args;
+    }
+  }
+
+  // Duplicate links: the first of each is costed, as the path file readers do, and said so.
+  write("twice.txt",
+        "A B 1.0 10.0\nC B 1.0 10.0\nB Z 1.0 100.0\nB Z 0.5 1.0\nA Z 2.0 70.0\nC Z 2.0 70.0\n");
+  const Outcome twice = run("solve --improve --time-limit 10 twice.txt sales.txt twice-path.txt \"\"");
+  EXPECT_EQ(twice.exitCode, 0) << twice.err;
+  EXPECT_NE(twice.err.find("duplicate links"), std::string::npos) << twice.err;
+  const std::string twiceLine = line(twice);
+  ASSERT_NE(figure(twiceLine, "bound"), "-") << twiceLine;
+  EXPECT_LE(std::stod(figure(twiceLine, "bound")), std::stod(figure(twiceLine, "improved")) + 1e-6);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <memory>
@@ -19,6 +20,9 @@
 #include "seams/ScriptedUi.h"
 #include "gis/SpatialReference.h"
 #include "planexport/PlanExport.h"
+#include "planexport/PlanSolution.h"
+#include "runs/PlanSheetData.h"
+#include "runs/RunFiles.h"
 #include "view/CSkyrigView.h"
 #include "seams/RecordingCanvas.h"
 
@@ -218,6 +222,70 @@ TEST_F(SamplePlanExport, GpxNamesTheFieldPointsInWgs84) {
     EXPECT_NEAR(p->getY(), 36.44625 + 13890.0 / 110969.97, 1e-6);
   }
   EXPECT_TRUE(sawLanding);
+}
+
+TEST_F(SamplePlanExport, AnImprovedPlanGetsItsOwnLayersRasterAndWaypointsBesideTheRunsPlan) {
+  // The run's plan as its reports state it gives the solution the run left in the view.
+  PlanPaths paths;
+  std::istringstream cableReport(readFile(sample->paths.resolve(kCableReportFile)));
+  for (std::string line; std::getline(cableReport, line);) {
+    CableReportLine entry;
+    if (parseCableReportLine(line, entry)) paths.cable.push_back(entry);
+  }
+  paths.roads = parseRoadReport(readFile(sample->paths.resolve(kRoadReportFile)));
+  const PlanSolution run = separateRunSolution(sample->app);
+  const PlanSolution fromReports = planSolutionOf(*sample->doc, paths);
+  ASSERT_EQ(fromReports.yarded.size(), run.yarded.size());
+  for (int l = 1; l <= sample->doc->landingCount; ++l)
+    EXPECT_NEAR(fromReports.landingVolume[l], run.landingVolume[l], 1e-3) << l;
+  EXPECT_EQ(fromReports.roadPaths.size(), run.roadPaths.size());
+
+  // A different plan beside it: landing 1's cells left unserved.
+  std::erase_if(paths.cable, [](const CableReportLine& line) { return line.landing == 1; });
+  const PlanSolution other = planSolutionOf(*sample->doc, paths);
+  ASSERT_EQ(other.landingVolume[1], 0.0f);
+  const PlanExportReport both = exportPlan(sample->app, "both", run, &other);
+  ASSERT_TRUE(both.problems.empty()) << both.problems[0];
+  EXPECT_EQ(both.written.size(), 5u);  // both.gpkg, .tif, .gpx; improved/both.tif, .gpx
+
+  const Dataset gpkg = open(sample->output("both.gpkg"), GDAL_OF_VECTOR);
+  const Dataset alone = open(sample->output("plan.gpkg"), GDAL_OF_VECTOR);
+  ASSERT_TRUE(gpkg && alone);
+  std::vector<std::string> names;
+  for (int i = 0; i < gpkg->GetLayerCount(); ++i) names.push_back(gpkg->GetLayer(i)->GetName());
+  EXPECT_EQ(names, (std::vector<std::string>{"landings", "cable_roads", "intermediate_supports",
+                                             "new_roads", "timber_exits", "cells",
+                                             "improved_landings", "improved_cable_roads",
+                                             "improved_intermediate_supports",
+                                             "improved_new_roads", "improved_cells"}));
+  // The run's layers as without the improved plan, the improved plan's as it is.
+  for (const char* layer : {"landings", "cable_roads", "cells"})
+    for (const char* field : {"used", "served"}) {
+      OGRLayer& a = *gpkg->GetLayerByName(layer);
+      if (a.GetLayerDefn()->GetFieldIndex(field) < 0) continue;
+      EXPECT_EQ(countWhere(a, field, 1), countWhere(*alone->GetLayerByName(layer), field, 1)) << layer;
+    }
+  EXPECT_EQ(countWhere(*gpkg->GetLayerByName("improved_landings"), "used", 1),
+            countWhere(*gpkg->GetLayerByName("landings"), "used", 1) - 1);
+  OGRLayer& improvedCells = *gpkg->GetLayerByName("improved_cells");
+  improvedCells.SetAttributeFilter("landing = 1");
+  EXPECT_EQ(improvedCells.GetFeatureCount(), 0);
+  improvedCells.SetAttributeFilter(nullptr);
+  EXPECT_EQ(countWhere(*gpkg->GetLayerByName("improved_cells"), "served", 1),
+            countWhere(*gpkg->GetLayerByName("cells"), "served", 1) -
+                countWhere(*gpkg->GetLayerByName("cells"), "landing", 1));
+
+  // The improved plan's raster has no cell of landing 1; its waypoints no landing 1.
+  const Dataset tif = open(sample->output("improved/both.tif"), GDAL_OF_RASTER);
+  ASSERT_TRUE(tif);
+  std::vector<std::uint8_t> classes(320 * 300);
+  ASSERT_EQ(tif->GetRasterBand(1)->RasterIO(GF_Read, 0, 0, 320, 300, classes.data(), 320, 300,
+                                            GDT_Byte, 0, 0),
+            CE_None);
+  EXPECT_EQ(std::count(classes.begin(), classes.end(), std::uint8_t{1}), 0);
+  EXPECT_GT(std::count(classes.begin(), classes.end(), std::uint8_t{2}), 0);
+  EXPECT_EQ(readFile(sample->output("improved/both.gpx")).find("<name>L1</name>"), std::string::npos);
+  EXPECT_NE(readFile(sample->output("both.gpx")).find("<name>L1</name>"), std::string::npos);
 }
 
 TEST_F(SamplePlanExport, FailedWritesLeaveTheFilesBeforeAndSaySo) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "RunTestSupport.h"
 #include "runs/OptimizationRuns.h"
@@ -56,6 +57,56 @@ TEST(PlanImprovement, BeatsOrKeepsTheSeparateRunWithABoundAndLeavesItsFilesAlone
     EXPECT_FALSE(testing::readText(t.paths.resolve(file)).empty()) << file;
   EXPECT_NE(testing::readText(t.paths.resolve(kImprovedPlanFile)).find("Lower bound: "),
             std::string::npos);
+
+  // The improved plan held in memory is the one its reports state, and its sheet data serves
+  // what the plan serves.
+  std::istringstream cableReport(testing::readText(t.paths.resolve(kImprovedCableReportFile)));
+  std::vector<CableReportLine> fromFile;
+  for (std::string line; std::getline(cableReport, line);) {
+    CableReportLine entry;
+    if (parseCableReportLine(line, entry)) fromFile.push_back(entry);
+  }
+  const PlanPaths& paths = plan->improvedPaths;
+  ASSERT_EQ(paths.cable.size(), fromFile.size());
+  for (std::size_t i = 0; i < fromFile.size(); ++i) {
+    EXPECT_EQ(paths.cable[i].col, fromFile[i].col);
+    EXPECT_EQ(paths.cable[i].row, fromFile[i].row);
+    EXPECT_EQ(paths.cable[i].landing, fromFile[i].landing);
+    EXPECT_EQ(paths.cable[i].road, fromFile[i].road);
+    EXPECT_EQ(paths.cable[i].volume, fromFile[i].volume);
+  }
+  EXPECT_EQ(paths.roads,
+            parseRoadReport(testing::readText(t.paths.resolve(kImprovedRoadReportFile))));
+  const PlanSheetData sheet = gatherPlanSheetData(*t.doc, paths);
+  EXPECT_TRUE(sheet.hasPlan);
+  EXPECT_NEAR(sheet.servedVolume, plan->improved.volumeServed, 1e-3);
+  double haul = 0;
+  for (const PlanLanding& landing : sheet.landings) haul += landing.transportCost;
+  EXPECT_NEAR(haul, plan->improved.costs.road(), 1e-6 * plan->improved.costs.road());
+}
+
+TEST(PlanImprovement, NoTimeOrNoFolderToWriteStillGiveAPlanNoDearerAndATrueBound) {
+  TestApp t;
+  testing::buildSyntheticCase(*t.doc);
+  runSeparateOptimization(t.app);
+  const auto before = outputFiles(t);
+  // A file stands where the improved plan's folder should be.
+  testing::writeText(t.root / "output" / "improved", "in the way");
+
+  const std::optional<PlanImprovement> plan = improvePlan(t.app, 0);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_LE(plan->improved.costs.total(), plan->specified.costs.total() + 1e-9);
+  EXPECT_EQ(plan->iterations, 0);  // only the roads of the specified cable plan
+  if (plan->bound) {
+    EXPECT_LE(*plan->bound, plan->improved.costs.total());
+  }
+  EXPECT_FALSE(plan->improvedPaths.cable.empty());  // the plan is still there to be shown
+  EXPECT_TRUE(plan->files.empty());
+  ASSERT_FALSE(t.ui.messages().empty());
+  EXPECT_NE(t.ui.messages()[0].find("improved"), std::string::npos) << t.ui.messages()[0];
+  auto after = outputFiles(t);
+  after.erase("improved");
+  EXPECT_EQ(after, before);
 }
 
 TEST(PlanImprovement, WithoutASeparateRunItSaysSoAndDoesNothing) {

@@ -168,6 +168,24 @@ TEST(SheetFiles, WhatCannotBeWrittenIsNamedAndTheRestIsStillWritten) {
   }
   EXPECT_TRUE(noProfile);
   EXPECT_TRUE(noFolder);
+
+  // A road the plan does not use still gets its sheet on request (one with a ground profile).
+  std::pair<int, int> drawable{-1, -1};
+  for (const auto& [landing, road] : usedRoads(plan)) {
+    const std::string name = "L" + std::to_string(landing) + "-R" + std::to_string(road) + ":";
+    if (std::none_of(written.problems.begin(), written.problems.end(),
+                     [&](const std::string& p) { return p.find(name) != std::string::npos; })) {
+      drawable = {landing, road};
+      break;
+    }
+  }
+  ASSERT_GE(drawable.first, 1);
+  PlanSheetData unused = plan;
+  for (PlanCableRoad& road : unused.cableRoads) road.used = false;
+  SheetOutput requested;
+  writeProfileSheets(*t.doc, unused, title, {drawable}, {}, out / "unused.pdf", requested);
+  EXPECT_TRUE(requested.problems.empty()) << requested.problems.front();
+  EXPECT_EQ(requested.written, std::vector<std::string>{(out / "unused.pdf").string()});
 }
 
 TEST(SheetFiles, AnEmptyPlanStillGivesAMapSheetAndAReport) {

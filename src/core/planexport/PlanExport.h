@@ -24,9 +24,11 @@ std::string planFileSystemPath(const std::string& name, const char* extension);
 
 struct PlanSolution;
 
-// Writes the three files for `solution`.
+// Writes the three files for `solution`. With `improved` (the improved plan), the GeoPackage
+// also holds its layers, named "improved_" and the layer's name, and its raster and waypoints
+// go to improved/<name>.tif and improved/<name>.gpx.
 PlanExportReport exportPlan(const AppContext& app, const std::string& name,
-                            const PlanSolution& solution);
+                            const PlanSolution& solution, const PlanSolution* improved = nullptr);
 // ... for the plan of the last separate run (or of the results file read).
 PlanExportReport exportPlan(const AppContext& app, const std::string& name);
 

@@ -6,6 +6,7 @@
 #include "document/CSkyrigDoc.h"
 #include "runs/NodeNameParts.h"
 #include "runs/PathFileReader.h"
+#include "runs/PlanSheetData.h"
 #include "runs/RunFiles.h"
 #include "view/CSkyrigView.h"
 
@@ -91,6 +92,22 @@ PlanSolution allAtOnceSolution(AppContext& app) {
         roadCells.insert(roadCells.begin(), CellPoint{site.col, site.row});
     }
     appendPath(plan.roadPaths, roadCells);
+  }
+  return plan;
+}
+
+PlanSolution planSolutionOf(const CSkyrigDoc& doc, const PlanPaths& paths) {
+  PlanSolution plan;
+  for (const CableReportLine& line : paths.cable) {
+    const CableAssignment a{line.landing, line.system, line.road};
+    if (!isRoadInTables(a) || !isInsideGrid(doc, line.col, line.row)) continue;
+    plan.yarded.push_back({{line.col, line.row}, a});
+    plan.landingVolume[static_cast<std::size_t>(a.landing)] += static_cast<float>(line.volume);
+  }
+  for (const auto& road : paths.roads) {
+    std::vector<CellPoint> cells;
+    for (const auto& [col, row] : road) cells.push_back({col, row});
+    appendPath(plan.roadPaths, cells);
   }
   return plan;
 }

@@ -1,6 +1,7 @@
 // What a plan is, for its GIS files: which cable road yards each timber cell, the road paths
 // from the landings to the exits, and the volume each landing receives. Taken from the result
-// lists of the separate run, or read from the all-at-once run's path file.
+// lists of the separate run, read from the all-at-once run's path file, or from a plan's
+// reports held in memory.
 #pragma once
 
 #include <vector>
@@ -10,6 +11,7 @@
 namespace skyrig {
 
 struct AppContext;
+struct PlanPaths;
 
 struct YardedCell {
   CellPoint cell;
@@ -32,5 +34,8 @@ PlanSolution separateRunSolution(const AppContext& app);
 // The plan of the all-at-once run, read from its path file with the node table of that run's
 // network; call it right after the run. Empty when the file cannot be read (message shown).
 PlanSolution allAtOnceSolution(AppContext& app);
+
+// A plan as its reports state it (the improved plan held in memory).
+PlanSolution planSolutionOf(const CSkyrigDoc& doc, const PlanPaths& paths);
 
 }  // namespace skyrig

@@ -18,6 +18,7 @@
 #include "improve/TerminalTrees.h"
 #include "document/NetworkTables.h"
 #include "document/NodeName.h"
+#include "runs/NodeNameParts.h"
 #include "runs/PathFileReader.h"
 #include "runs/RunFiles.h"
 #include "runs/RunProgress.h"
@@ -87,7 +88,13 @@ class PlanImprover {
   bool readRouting(const Level& level, std::string_view file, bool matchByEntry,
                    LinkRouting& routing, std::string& error);
   PerLanding<double> landingVolumes(const LinkRouting& cable) const;
-  void setCoupling(const Level& road, const LinkRouting& routing);
+  void haulCosts(const Level& road, const LinkRouting& routing, PerLanding<double>& variable,
+                 PerLanding<double>& fixed) const;
+  void setCoupling(const Level& road, const LinkRouting& routing) {
+    haulCosts(road, routing, couplingVariable_, couplingFixed_);
+  }
+  PlanPaths planPaths(const LinkRouting& cable, const Level& road,
+                      const LinkRouting& roadRouting) const;
   double cableTrueCost(const LinkRouting& routing, RoutingCost* parts = nullptr) const;
   PlanOutline outline(const LinkRouting& cable, const Level& road, const LinkRouting& roadRouting) const;
   bool improveRoad(const PerLanding<double>& volume, int iteration, Level& road,
@@ -210,22 +217,23 @@ PerLanding<double> PlanImprover::landingVolumes(const LinkRouting& cable) const 
 
 // Each landing's road cost from a road routing, as the separate run derives it: the variable
 // costs along its path, and its volume's share of each path link's fixed cost.
-void PlanImprover::setCoupling(const Level& road, const LinkRouting& routing) {
+void PlanImprover::haulCosts(const Level& road, const LinkRouting& routing,
+                             PerLanding<double>& variable, PerLanding<double>& fixed) const {
   const std::vector<double> flow = linkFlows(road.problem, routing);
   for (std::size_t s = 0; s < routing.size(); ++s) {
     const std::string_view entry = road.name(road.problem.sales[s].entry);
     for (int landing = 1; landing <= landingCountOf(doc_); ++landing) {
       const Landing& site = doc_.landings[static_cast<std::size_t>(landing)];
       if (cellNode(site.col, site.row).view() != entry) continue;
-      double variable = 0;
-      double fixed = 0;
+      double pathVariable = 0;
+      double pathFixed = 0;
       for (const std::int32_t link : routing[s]) {
         const FixedChargeLink& l = road.problem.links[static_cast<std::size_t>(link)];
-        variable += l.variableCost;
-        fixed += road.problem.sales[s].volume / flow[static_cast<std::size_t>(link)] * l.fixedCost;
+        pathVariable += l.variableCost;
+        pathFixed += road.problem.sales[s].volume / flow[static_cast<std::size_t>(link)] * l.fixedCost;
       }
-      couplingVariable_[static_cast<std::size_t>(landing)] = variable;
-      couplingFixed_[static_cast<std::size_t>(landing)] = fixed;
+      variable[static_cast<std::size_t>(landing)] = pathVariable;
+      fixed[static_cast<std::size_t>(landing)] = pathFixed;
       break;
     }
   }
@@ -279,6 +287,37 @@ PlanOutline PlanImprover::outline(const LinkRouting& cable, const Level& road,
   for (std::size_t k = 0; k < roadFlow.size(); ++k)
     if (roadFlow[k] > 0)
       plan.roadLength += road.network.links.attributes(road.problem.links[k].tableLink).length;
+  return plan;
+}
+
+// The plan's cable and road paths as its report files state them (the same node names, read
+// back the same way), and the landings' transport costs on its roads.
+PlanPaths PlanImprover::planPaths(const LinkRouting& cable, const Level& road,
+                                  const LinkRouting& roadRouting) const {
+  PlanPaths plan;
+  const auto cablePaths = nodePathsOf(cable_->problem, cable);
+  for (std::size_t s = 0; s < cablePaths.size(); ++s) {
+    std::string line;
+    for (const std::int32_t node : cablePaths[s]) (line += cable_->name(node)) += '-';
+    char volume[64];
+    std::snprintf(volume, sizeof volume, "%f",
+                  static_cast<double>(cable_->network.sales[static_cast<int>(s) + 1].volume));
+    CableReportLine entry;
+    if (parseCableReportLine(line + volume, entry)) plan.cable.push_back(entry);
+  }
+  for (const auto& nodes : nodePathsOf(road.problem, roadRouting)) {
+    std::vector<std::pair<int, int>> cells;
+    for (const std::int32_t node : nodes) {
+      const NodeNameParts parts = parseNodeName(road.name(node));
+      if (parts.kind == NodeNameParts::Kind::Cell) cells.emplace_back(parts.col, parts.row);
+    }
+    if (!cells.empty()) plan.roads.push_back(std::move(cells));
+  }
+  PerLanding<double> variable{};
+  PerLanding<double> fixed{};
+  haulCosts(road, roadRouting, variable, fixed);
+  plan.haulPerM3.assign(variable.begin(), variable.end());
+  plan.haulFixed.assign(fixed.begin(), fixed.end());
   return plan;
 }
 
@@ -387,6 +426,7 @@ std::optional<PlanImprovement> PlanImprover::run() {
   }
   result_.cancelled = progress_.cancelled();
   result_.improved = outline(bestCable, *bestRoad, bestRoadRouting);
+  result_.improvedPaths = planPaths(bestCable, *bestRoad, bestRoadRouting);
 
   if (!result_.cancelled) computeBound(bestCable);
   writeFiles(*bestRoad, bestCable, bestRoadRouting);

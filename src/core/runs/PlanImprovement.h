@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "runs/PlanSheetData.h"
+
 namespace skyrig {
 
 struct AppContext;
@@ -55,8 +57,13 @@ struct PlanImprovement {
   int iterations = 0;
   int bestIteration = 0;  // 0: no iteration beat the specified plan
   double seconds = 0;     // wall seconds of the whole improvement
+  // Wall seconds of the separate run it started from, when the caller timed it (0: not known).
+  double specifiedSeconds = 0;
   bool cancelled = false;
   std::vector<std::string> files;  // system paths written
+  // The improved plan as its cable and road reports state it, with each landing's road
+  // transport cost on the improved roads: for its map sheet and GIS layers.
+  PlanPaths improvedPaths;
 };
 
 inline constexpr double kPlanImprovementSeconds = 40;  // processor seconds

@@ -256,8 +256,10 @@ double PlanSheetData::totalCost() const {
   return total;
 }
 
-PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs,
-                                  const Paths& paths) {
+namespace {
+
+PlanSheetData gatherFromPaths(const CSkyrigDoc& doc, const PlanPaths& plan, bool cableFound,
+                              const Paths* runFiles) {
   PlanSheetData data;
   data.ncols = doc.ncols;
   if (doc.ncols < 1 || doc.nrows < 1) {
@@ -311,14 +313,9 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
   }
 
   // Served cells from the cable report, priced by the yarding cost model.
-  bool found = false;
-  const std::string cableText = readText(paths, kCableReportFile, found);
   const NearestCellSearch finder(doc);
-  std::istringstream cableLines(cableText);
-  std::string line;
-  while (std::getline(cableLines, line)) {
-    CableReportLine entry;
-    if (!parseCableReportLine(line, entry) || !isInsideGrid(doc, entry.col, entry.row)) continue;
+  for (const CableReportLine& entry : plan.cable) {
+    if (!isInsideGrid(doc, entry.col, entry.row)) continue;
     const auto it = roadIndex.find({entry.landing, entry.road});
     if (it == roadIndex.end()) continue;
     PlanCableRoad& road = data.cableRoads[it->second];
@@ -340,7 +337,7 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
         road.yardingCost += static_cast<double>(*cost) * entry.volume;
     }
   }
-  if (!found) data.notes.push_back("the cable report of a separate run was not found");
+  if (!cableFound) data.notes.push_back("the cable report of a separate run was not found");
 
   for (PlanCableRoad& road : data.cableRoads) {
     if (!road.used) continue;
@@ -360,8 +357,8 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
     const auto li = static_cast<std::size_t>(landing.id);
     landing.setupCost = setupFixedCost(doc.cableSystems[static_cast<std::size_t>(landing.system)]);
     landing.constructionCost = doc.landingConstructionCost[li];
-    landing.transportCost = static_cast<double>(runs.landingRoadVariableCost[li]) * landing.volume +
-                            static_cast<double>(runs.landingRoadFixedShare[li]);
+    const auto haul = [li](const std::vector<double>& costs) { return li < costs.size() ? costs[li] : 0.0; };
+    landing.transportCost = haul(plan.haulPerM3) * landing.volume + haul(plan.haulFixed);
   }
 
   // Unserved timber cells and why.
@@ -383,9 +380,8 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
     }
 
   // New road: the road report's cell chains, each cell-to-cell segment once.
-  const std::string roadText = readText(paths, kRoadReportFile, found);
   std::set<std::pair<std::pair<int, int>, std::pair<int, int>>> seen;
-  for (const auto& path : parseRoadReport(roadText)) {
+  for (const auto& path : plan.roads) {
     for (std::size_t k = 1; k < path.size(); ++k) {
       auto a = path[k - 1], b = path[k];
       if (a == b || !isInsideGrid(doc, a.first, a.second) || !isInsideGrid(doc, b.first, b.second))
@@ -401,7 +397,7 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
     }
   }
 
-  readRunTotals(paths, data);
+  if (runFiles) readRunTotals(*runFiles, data);
 
   // The crop: unit cells, landings, cable road ends, road cells and timber exits.
   int minCol = doc.ncols + 1, maxCol = 0, minRow = doc.nrows + 1, maxRow = 0;
@@ -428,6 +424,29 @@ PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs
   data.minRow = minRow;
   data.maxRow = maxRow;
   return data;
+}
+
+}  // namespace
+
+PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const RunWorkArea& runs,
+                                  const Paths& paths) {
+  PlanPaths plan;
+  bool cableFound = false;
+  std::istringstream cableLines(readText(paths, kCableReportFile, cableFound));
+  std::string line;
+  while (std::getline(cableLines, line)) {
+    CableReportLine entry;
+    if (parseCableReportLine(line, entry)) plan.cable.push_back(entry);
+  }
+  bool roadFound = false;
+  plan.roads = parseRoadReport(readText(paths, kRoadReportFile, roadFound));
+  plan.haulPerM3.assign(runs.landingRoadVariableCost.begin(), runs.landingRoadVariableCost.end());
+  plan.haulFixed.assign(runs.landingRoadFixedShare.begin(), runs.landingRoadFixedShare.end());
+  return gatherFromPaths(doc, plan, cableFound, &paths);
+}
+
+PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const PlanPaths& plan) {
+  return gatherFromPaths(doc, plan, true, nullptr);
 }
 
 }  // namespace skyrig

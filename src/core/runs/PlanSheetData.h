@@ -131,6 +131,19 @@ struct CableReportLine {
 };
 bool parseCableReportLine(const std::string& line, CableReportLine& out);
 
+// A plan as its reports state it: the timber cells with the cable road yarding each, the road
+// paths as cells from a landing to the exit, and each landing's road transport cost.
+struct PlanPaths {
+  std::vector<CableReportLine> cable;
+  std::vector<std::vector<std::pair<int, int>>> roads;
+  std::vector<double> haulPerM3;  // by landing id (0 unused): $/m3 along its road path
+  std::vector<double> haulFixed;  // by landing id: $ of road construction charged to it
+};
+
+// The same for a plan held in memory (the improved plan); the run totals and the mileage
+// report, which belong to the separate run, are left out.
+PlanSheetData gatherPlanSheetData(const CSkyrigDoc& doc, const PlanPaths& plan);
+
 // Parses the road report's cell chains ("C5R7-C5R8-...-SuperExit-") into the (col, row) cells
 // of every path.
 std::vector<std::vector<std::pair<int, int>>> parseRoadReport(const std::string& text);
