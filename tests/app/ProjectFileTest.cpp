@@ -68,6 +68,14 @@ TEST(ProjectFile, BadFilesNameTheKeyPath) {
   EXPECT_NE(errorOf("{\"roadCosts\": {\"streamCrossingMultiplier\": 0.5}}")
                 .find("roadCosts.streamCrossingMultiplier"),
             std::string::npos);
+  // Where the forms take any number, a magnitude of a billion or more is a typing error that
+  // would overflow the analyses' single-precision costs.
+  EXPECT_NE(errorOf("{\"roadCosts\": {\"gradeMultiplier\": [1, 1, 1, 1e30, 1, 1, 1]}}")
+                .find("roadCosts.gradeMultiplier[3] (line 1): must be a number between -1000000000 and 1000000000"),
+            std::string::npos);
+  EXPECT_NE(errorOf("{\"cableSystems\": {\"2\": {\"hourlyCost\": -2e9}}}")
+                .find("cableSystems.2.hourlyCost"),
+            std::string::npos);
   EXPECT_NE(errorOf("{\"roadCosts\": {\"gradeMultiplier\": [1, 2]}}").find("7 numbers"),
             std::string::npos);
   EXPECT_NE(errorOf("{\"timberExits\": [{\"col\": 3}]}").find("timberExits[0]"),

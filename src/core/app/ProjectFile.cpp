@@ -20,12 +20,6 @@ constexpr const char* kPathNames[] = {"dtmPath",      "volumePath",    "streamPa
                                       "roadPath",     "boundaryPath",  "landingsPath",
                                       "cablewaysPath", "resultFilePath"};
 
-constexpr double kHuge = 1.0e30;  // the bound of a number the forms take without a range
-
-ParameterRange rangeOrAny(const ParameterRange& range) {
-  return range.bounded ? range : between(-kHuge, kHuge);
-}
-
 const CableParameter* cableParameterNamed(const std::string& name) {
   for (const CableParameter& p : cableParameters())
     if (name == p.name) return &p;
@@ -123,7 +117,7 @@ bool readCableSystem(Checker& check, const std::string& path, int system, const 
                            "and the numeric fields such as towerHeight");
     const bool ok = p->kind == ParameterKind::Integer
                         ? check.integer(keyPath, v, p->range.low, p->range.high)
-                        : check.number(keyPath, v, rangeOrAny(p->range));
+                        : check.number(keyPath, v, projectFileRange(p->range));
     if (!ok) return false;
     settings.cableSystemValues[system][key] = v.number;
   }
@@ -142,14 +136,14 @@ bool readRoadCosts(Checker& check, const JsonValue& obj, ProjectSettings& settin
       std::array<float, 7> row{};
       for (std::size_t i = 0; i < 7; ++i) {
         if (!check.number(keyPath + "[" + std::to_string(i) + "]", v.items[i],
-                          rangeOrAny(p->range)))
+                          projectFileRange(p->range)))
           return false;
         row[i] = static_cast<float>(v.items[i].number);
       }
       settings.roadCostClasses[key] = row;
       continue;
     }
-    if (!check.number(keyPath, v, rangeOrAny(p->range))) return false;
+    if (!check.number(keyPath, v, projectFileRange(p->range))) return false;
     settings.roadCostValues[key] = v.number;
   }
   return true;

@@ -39,8 +39,8 @@ std::string labelText(const char* label, const char* unit) {
   return text;
 }
 
-void addRange(Json& schema, const ParameterRange& range) {
-  if (!range.bounded) return;
+void addRange(Json& schema, const ParameterRange& formRange) {
+  const ParameterRange range = projectFileRange(formRange);
   schema["minimum"] = numberValue(range.low);
   schema["maximum"] = numberValue(range.high);
 }

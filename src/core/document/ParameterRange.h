@@ -12,6 +12,14 @@ struct ParameterRange {
 inline constexpr ParameterRange kAnyNumber{};
 inline constexpr ParameterRange between(double low, double high) { return {true, low, high}; }
 
+// What a project file may hold where the forms take any number: no parameter of a plan comes
+// near a billion in its unit, so a larger magnitude is a typing error, and it would overflow the
+// single-precision costs and sums of the analyses.
+inline constexpr double kLargestProjectNumber = 1.0e9;
+inline constexpr ParameterRange projectFileRange(const ParameterRange& range) {
+  return range.bounded ? range : between(-kLargestProjectNumber, kLargestProjectNumber);
+}
+
 enum class ParameterKind { Number, Integer, Flag };
 
 }  // namespace skyrig

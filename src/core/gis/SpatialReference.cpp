@@ -59,9 +59,19 @@ std::string crsLabel(const std::string& wkt) {
   OGRSpatialReference crs;
   if (!load(wkt, crs)) return "unreadable";
   const char* name = crs.GetName();
-  std::string label = name != nullptr ? name : "unnamed";
+  std::string label = name != nullptr ? name : "";
   const std::string code = authorityCode(crs);
-  if (!code.empty()) label += " (" + code + ")";
+  if (!code.empty()) return label + " (" + code + ")";
+  // A system defined by its parameters alone (a PROJ string) has no name worth showing: its
+  // definition says what it is.
+  if (label.empty() || label == "unknown" || label == "unnamed") {
+    char* proj = nullptr;
+    std::string text;
+    if (crs.exportToProj4(&proj) == OGRERR_NONE && proj != nullptr) text = proj;
+    CPLFree(proj);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text.empty() ? "unnamed" : text;
+  }
   return label;
 }
 

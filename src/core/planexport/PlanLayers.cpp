@@ -32,6 +32,13 @@ FieldValue integer(std::int64_t v) { return v; }
 FieldValue real(double v) { return v; }
 FieldValue text(std::string v) { return v; }
 
+// The cable system's name without the blanks that pad it to its fixed width.
+std::string systemName(const CSkyrigDoc& doc, int system) {
+  std::string name = doc.cableSystems[static_cast<std::size_t>(system)].name;
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
+
 std::string cellName(int c, int r) { return "C" + std::to_string(c) + "R" + std::to_string(r); }
 
 const char* const kGradeClasses[6] = {"0-5", "5-10", "10-15", "15-20", "20-25", "25-30"};
@@ -192,12 +199,11 @@ PlanLayers gatherPlanLayers(const AppContext& app, const PlanSolution& solution)
     plan.landingsUsed += used;
     landings.features.push_back(
         {{at(site.col, site.row)},
-         {integer(i), integer(site.system), text(doc.cableSystems[static_cast<std::size_t>(site.system)].name),
+         {integer(i), integer(site.system), text(systemName(doc, site.system)),
           integer(used), real(solution.landingVolume[l]), real(doc.landingConstructionCost[l]),
           integer(roadsUsed), integer(site.col), integer(site.row), integer(doc.dtm(site.col, site.row).z)}});
     if (used)
-      plan.waypoints.push_back({"L" + std::to_string(i), "landing " + std::to_string(i) + ", " +
-                                    doc.cableSystems[static_cast<std::size_t>(site.system)].name,
+      plan.waypoints.push_back({"L" + std::to_string(i), "landing " + std::to_string(i) + ", " + systemName(doc, site.system),
                                 at(site.col, site.row), static_cast<double>(doc.dtm(site.col, site.row).z)});
   }
 

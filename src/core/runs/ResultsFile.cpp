@@ -157,22 +157,26 @@ bool readResultsFile(AppContext& app) {
         reason = "it has fewer cell lines than the loaded grid of " + grid + " cells";
         break;
       }
-      const std::string where = lineOf(in, start) + ", cell line " + std::to_string(cells.size() + 1);
+      // Named only when a line is refused: counting the lines up to every cell would make
+      // reading a large grid quadratic.
+      const auto where = [&] {
+        return lineOf(in, start) + ", cell line " + std::to_string(cells.size() + 1);
+      };
       if (first != ScanResult::Ok || in.readInt(flag) != ScanResult::Ok ||
           in.readInt(line.point.x) != ScanResult::Ok || in.readInt(line.point.y) != ScanResult::Ok) {
-        reason = where + " is damaged";
+        reason = where() + " is damaged";
         break;
       }
       if (!std::isfinite(line.volume)) {
-        reason = where + ": the volume is not a finite number";
+        reason = where() + ": the volume is not a finite number";
         break;
       }
       if (flag != 0 && flag != 1) {
-        reason = where + ": the harvest unit flag " + std::to_string(flag) + " is not 0 or 1";
+        reason = where() + ": the harvest unit flag " + std::to_string(flag) + " is not 0 or 1";
         break;
       }
       if (!isYardingPoint(doc, line.point)) {
-        reason = where + ": the yarding point (" + std::to_string(line.point.x) + ", " +
+        reason = where() + ": the yarding point (" + std::to_string(line.point.x) + ", " +
                  std::to_string(line.point.y) + ") lies off the loaded grid";
         break;
       }
