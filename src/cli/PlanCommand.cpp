@@ -4,6 +4,7 @@
 // results file, the GIS files, the map sheet, profile sheets and plan report, then the summary. Exit 1 when a layer cannot be read or an output of
 // the plan was not written by this run (a solve failed, a file could not be created).
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -99,8 +100,9 @@ class Outputs {
     const auto time = std::filesystem::last_write_time(file, ec);
     files_.push_back({file, ec ? std::nullopt : std::optional(time), false});
   }
-  // A file this run is known to have written.
+  // A file this run is known to have written, or known to have failed to write.
   void wrote(const std::string& file) { files_.push_back({file, std::nullopt, true}); }
+  void failed(const std::string& file) { files_.push_back({file, std::nullopt, false, true}); }
 
   // Lists the files, marking those this run did not write (the profile sheets as one line);
   // true when it wrote them all.
@@ -111,10 +113,11 @@ class Outputs {
       const std::string& file = entry.file;
       std::error_code ec;
       const auto now = std::filesystem::last_write_time(file, ec);
-      const bool written = entry.written || (!ec && (!entry.before || *entry.before != now));
+      const bool written =
+          !entry.failed && (entry.written || (!ec && (!entry.before || *entry.before != now)));
       all = all && written;
       const std::filesystem::path folder = std::filesystem::path(file).parent_path();
-      if (folder.filename() == "profiles") {
+      if (folder.filename() == "profiles" && written) {
         if (profileSheets++ == 0) out << "  " << (folder / "L*-R*.pdf").string() << "\n";
         continue;
       }
@@ -130,6 +133,7 @@ class Outputs {
     std::string file;
     std::optional<std::filesystem::file_time_type> before;
     bool written;
+    bool failed = false;
   };
   const Paths& paths_;
   std::vector<Entry> files_;
@@ -144,6 +148,7 @@ void writeGisFiles(Session& session, ConsoleOutput& console, const std::string& 
   console.endStep();
   console.line("  " + describePlanExport(report));
   for (const std::string& file : report.written) outputs.wrote(file);
+  for (const std::string& file : report.unwritten) outputs.failed(file);
 }
 
 void writeMap(Session& session, ConsoleOutput& console, const std::string& systemPath) {
@@ -237,8 +242,16 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
     improvement = improvePlan(session.app);
     console.endStep();
     if (improvement)
-      for (const std::string& file : improvement->files)
-        outputs.wrote(session.paths.resolve(file).string());
+      for (const char* file : {kImprovedCablePathFile, kImprovedRoadPathFile,
+                               kImprovedCableReportFile, kImprovedRoadReportFile,
+                               kImprovedPlanFile}) {
+        const std::string resolved = session.paths.resolve(file).string();
+        const auto& written = improvement->files;
+        if (std::find(written.begin(), written.end(), file) != written.end())
+          outputs.wrote(resolved);
+        else
+          outputs.failed(resolved);
+      }
   }
   // The separate run's plan, and the improved plan's layers beside it.
   if (settings.runSeparate) {
@@ -261,6 +274,7 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
   console.endStep();
   for (const std::string& problem : sheets.problems) console.message("sheets: " + problem);
   for (const std::string& file : sheets.files) outputs.wrote(file);
+  for (const std::string& file : sheets.unwritten) outputs.failed(file);
 
   PlanFigures figures = gatherPlanFigures(session.app);
   const PlanSheetData plan = gatherPlanSheetData(*session.doc, session.view->runs, session.paths);

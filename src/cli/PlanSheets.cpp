@@ -80,6 +80,7 @@ SheetsWritten writePlanSheets(AppContext& app, const std::string& project, const
                           output / "improved" / "plan-map.png", written);
   result.files = written.written;
   result.problems = written.problems;
+  result.unwritten = written.unwritten;
 #else
   (void)app, (void)project, (void)date, (void)improvement;
   result.problems.push_back("this build has no Qt: no sheets or report");

@@ -20,6 +20,7 @@ namespace skyrig::cli {
 struct SheetsWritten {
   std::vector<std::string> files;
   std::vector<std::string> problems;
+  std::vector<std::string> unwritten;  // files that could not be created or completed
 };
 
 // The project's name for titles and file names: the project folder's name.

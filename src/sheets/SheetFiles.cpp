@@ -37,6 +37,7 @@ PdfFile openPdf(const std::filesystem::path& path, bool landscape, bool a3, Shee
   if (!pdf.file->open(QIODevice::WriteOnly)) {
     output.problems.push_back(path.string() + " cannot be written: " +
                               pdf.file->errorString().toStdString());
+    output.unwritten.push_back(path.string());
     pdf.file.reset();
     return pdf;
   }
@@ -62,8 +63,10 @@ bool finish(PdfFile& pdf, QPainter& painter, const std::filesystem::path& path, 
   pdf.file->close();
   if (ok)
     output.written.push_back(path.string());
-  else
+  else {
     output.problems.push_back(path.string() + " could not be written completely");
+    output.unwritten.push_back(path.string());
+  }
   return ok;
 }
 
@@ -118,8 +121,10 @@ void writeMapSheet(const CSkyrigDoc& doc, const PlanSheetData& plan, const Sheet
     std::filesystem::create_directories(pngPath.parent_path(), ec);
     if (image.save(qPath(pngPath), "PNG"))
       output.written.push_back(pngPath.string());
-    else
+    else {
       output.problems.push_back(pngPath.string() + " cannot be written");
+      output.unwritten.push_back(pngPath.string());
+    }
   }
 }
 

@@ -18,8 +18,9 @@ struct PlanImprovement;
 namespace skyrig::sheets {
 
 struct SheetOutput {
-  std::vector<std::string> written;   // files written
-  std::vector<std::string> problems;  // what could not be written, and why
+  std::vector<std::string> written;    // files written
+  std::vector<std::string> problems;   // what could not be written, and why
+  std::vector<std::string> unwritten;  // files that could not be created or completed
 };
 
 // A file name made from `name`: characters a file name cannot hold (path separators, control

@@ -301,6 +301,7 @@ TEST_F(SamplePlanExport, FailedWritesLeaveTheFilesBeforeAndSaySo) {
   EXPECT_NE(kept.problems[0].find("plan.gpkg"), std::string::npos) << kept.problems[0];
   EXPECT_EQ(readFile(sample->output("plan.gpkg")), before);
   ASSERT_EQ(failed.problems.size(), 1u);
+  EXPECT_EQ(failed.unwritten, std::vector<std::string>{sample->output("other.tif").string()});
   EXPECT_NE(failed.problems[0].find("other.tif: it is a folder"), std::string::npos)
       << failed.problems[0];
   EXPECT_NE(describePlanExport(failed).find("Not written: "), std::string::npos);

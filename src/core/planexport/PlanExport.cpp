@@ -45,10 +45,12 @@ PlanExportReport exportPlan(const AppContext& app, const std::string& name,
   const auto attemptAs = [&](const std::string& base, const char* extension, auto write) {
     const std::string file = app.paths.resolve(planFileSystemPath(base, extension)).string();
     const std::string problem = write(file);
-    if (problem.empty())
+    if (problem.empty()) {
       report.written.push_back(file);
-    else
+    } else {
       report.problems.push_back(problem);
+      report.unwritten.push_back(file);
+    }
   };
   const auto attempt = [&](const char* extension, auto write) { attemptAs(name, extension, write); };
   attempt(".gpkg", [&](const std::string& file) {

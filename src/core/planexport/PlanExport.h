@@ -13,6 +13,7 @@ struct AppContext;
 struct PlanExportReport {
   std::vector<std::string> written;   // files written, as resolved
   std::vector<std::string> problems;  // what could not be written; earlier files stay
+  std::vector<std::string> unwritten; // the files of those problems, as resolved
   bool hasPlan = false;               // false: no run has left a plan to export
   bool hasCrs = false;
   int landingsUsed = 0;
