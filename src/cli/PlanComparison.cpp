@@ -22,7 +22,7 @@ std::string number(double value, int decimals) {
 
 std::string gap(const PlanImprovement& plan, double total) {
   if (!plan.bound || total <= 0) return "-";
-  return number(100.0 * (total - *plan.bound) / total, 2) + " %";
+  return number(100.0 * (total - *plan.bound) / total, 3) + " %";
 }
 
 }  // namespace

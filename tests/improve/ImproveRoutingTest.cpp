@@ -8,6 +8,7 @@
 
 #include "ImproveTestSupport.h"
 #include "improve/ImproveRouting.h"
+#include "improve/MipModel.h"
 #include "improve/RoutingPathFile.h"
 #include "improve/SaleRerouting.h"
 #include "improve/SimpleLowerBound.h"
@@ -216,6 +217,27 @@ TEST(ImproveRouting, BadInputIsRefusedWithASentence) {
   options.seconds = 5;
   const ImproveOutcome outcome = improveRouting(problem, {}, options);
   EXPECT_FALSE(outcome.bound.has_value());
+}
+
+TEST(ImproveRouting, NoTimeOrASolverThatFindsNothingNeverGivesAFalseBound) {
+  // No time: the heuristic's routing (or a cheaper one) with, at most, a bound that holds.
+  NetworkTables network;
+  makeCableNetwork(network, 30, 2, 4, 3, 5);
+  const auto solved = heuristicThenImprove(network, 0);
+  EXPECT_TRUE(isCompleteRouting(solved->problem, solved->outcome.routing));
+  EXPECT_LE(solved->outcome.improvedCost, solved->outcome.startCost);
+  if (solved->outcome.bound) {
+    EXPECT_LE(*solved->outcome.bound, solved->outcome.improvedCost);
+  }
+
+  // CBC on a model with no solution (x = 2 for a binary x): no solution, no bound, no optimum.
+  MipModel infeasible;
+  const std::int32_t x = infeasible.addColumn(1.0);
+  infeasible.addEntry(infeasible.addRow(2.0, 2.0), x, 1.0);
+  const MipModel::Result result = infeasible.solve({}, 5);
+  EXPECT_TRUE(result.values.empty());
+  EXPECT_FALSE(result.provenOptimal);
+  EXPECT_FALSE(result.bound.has_value()) << *result.bound;
 }
 
 TEST(ImproveRouting, ThePathFileReadsBackAsTheRoutingWritten) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "RunTestSupport.h"
 #include "runs/OptimizationRuns.h"
@@ -107,6 +108,38 @@ TEST(PlanImprovement, NoTimeOrNoFolderToWriteStillGiveAPlanNoDearerAndATrueBound
   auto after = outputFiles(t);
   after.erase("improved");
   EXPECT_EQ(after, before);
+}
+
+TEST(PlanImprovement, StartsFromTheSeparateRunsSolutionInMemoryAndChecksAFileReadBack) {
+  TestApp t;
+  testing::buildSyntheticCase(*t.doc);
+  runSeparateOptimization(t.app);
+  ASSERT_EQ(t.view->runs.bestCable.saleCount(), t.doc->network.savedCableSales.count());
+  ASSERT_GT(t.view->runs.bestRoad.saleCount(), 0);
+  const std::optional<PlanImprovement> fromFiles = [&] {
+    const Solution cable = std::exchange(t.view->runs.bestCable, {});
+    const Solution road = std::exchange(t.view->runs.bestRoad, {});
+    auto plan = improvePlan(t.app, 10);
+    t.view->runs.bestCable = cable;
+    t.view->runs.bestRoad = road;
+    return plan;
+  }();
+  ASSERT_TRUE(fromFiles.has_value());
+
+  // The best path files damaged: the plan in memory is the same plan.
+  testing::writeText(t.output("bestcablepath.txt"), "damaged\n");
+  testing::writeText(t.output("bestroadpath.txt"), "damaged\n");
+  const std::optional<PlanImprovement> fromMemory = improvePlan(t.app, 10);
+  ASSERT_TRUE(fromMemory.has_value());
+  EXPECT_EQ(fromMemory->specified.costs.total(), fromFiles->specified.costs.total());
+  EXPECT_EQ(fromMemory->improved.costs.total(), fromFiles->improved.costs.total());
+
+  // Without it, a damaged file is named and no plan or bound is made up.
+  t.view->runs.bestCable = {};
+  t.ui.clearLog();
+  EXPECT_FALSE(improvePlan(t.app, 10).has_value());
+  ASSERT_EQ(t.ui.messages().size(), 1u);
+  EXPECT_NE(t.ui.messages()[0].find("bestcablepath.txt"), std::string::npos) << t.ui.messages()[0];
 }
 
 TEST(PlanImprovement, WithoutASeparateRunItSaysSoAndDoesNothing) {

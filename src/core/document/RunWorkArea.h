@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "document/CSkyrigDoc.h"
+#include "document/Solution.h"
 
 namespace skyrig {
 
@@ -78,6 +79,12 @@ struct RunWorkArea {
   RoadPathCellList roadPathCells;
   RoadStartCellList roadStartCells;
   Grid<YardingPoint> yardingPoints;
+
+  // The separate run's best cable and road solutions, as its files bestcablepath.txt and
+  // bestroadpath.txt hold them: what Network > Improve Plan starts from. Empty before a
+  // separate run has finished.
+  Solution bestCable;
+  Solution bestRoad;
 };
 
 }  // namespace skyrig

@@ -71,6 +71,11 @@ MipModel::Result MipModel::solve(const std::vector<double>& start, double second
     result.note = "the branch and bound gave up on numerical difficulties";
     return result;
   }
+  // A model without solution has no optimum to bound; CBC's figure would mislead.
+  if (Cbc_isProvenInfeasible(model.get())) {
+    result.note = "the branch and bound found that the model has no solution";
+    return result;
+  }
   if (const double* best = Cbc_bestSolution(model.get())) {
     result.values.assign(best, best + columns());
     result.value = Cbc_getObjValue(model.get());

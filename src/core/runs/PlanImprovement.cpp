@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "view/AppContext.h"
+#include "view/CSkyrigView.h"
 #include "seams/Clock.h"
 #include "seams/ScriptedUi.h"
 #include "seams/Ui.h"
@@ -85,8 +86,8 @@ class PlanImprover {
 
   bool buildCable(std::string& error);
   bool buildRoad(const PerLanding<double>& volume, Level& road, std::string& error) const;
-  bool readRouting(const Level& level, std::string_view file, bool matchByEntry,
-                   LinkRouting& routing, std::string& error);
+  bool startRouting(const Level& level, const Solution& held, std::string_view file,
+                    bool matchByEntry, LinkRouting& routing, std::string& error);
   PerLanding<double> landingVolumes(const LinkRouting& cable) const;
   void haulCosts(const Level& road, const LinkRouting& routing, PerLanding<double>& variable,
                  PerLanding<double>& fixed) const;
@@ -174,20 +175,28 @@ bool PlanImprover::buildRoad(const PerLanding<double>& volume, Level& road,
   return buildFixedChargeProblem(road.network, road.solver, road.problem, error);
 }
 
-// A path file of the separate run read with this level's numbering (the same links, so the
-// same numbers). Road paths are matched to sales by their entry node, since the landing
-// volumes summed here may order equal-looking sales differently.
-bool PlanImprover::readRouting(const Level& level, std::string_view file, bool matchByEntry,
-                               LinkRouting& routing, std::string& error) {
+// The separate run's solution of a level with this level's numbering (the same links, so the
+// same numbers): the one the run left in memory, or its path file read back when there is
+// none. Road paths are matched to sales by their entry node, since the landing volumes summed
+// here may order equal-looking sales differently.
+bool PlanImprover::startRouting(const Level& level, const Solution& held, std::string_view file,
+                                bool matchByEntry, LinkRouting& routing, std::string& error) {
   std::vector<std::vector<std::int32_t>> paths;
-  PathFileReader reader(app_.paths, quiet_, file, level.solver.nodeCount,
-                        PathFileReader::EmptyPath::Pass);
-  PathEntry entry;
-  while (reader.next(entry)) paths.push_back(entry.nodes);
-  if (!reader.isOpen() || reader.damaged()) {
-    error = "the separate run's path file " + app_.paths.displayName(file) +
-            " cannot be read";
-    return false;
+  if (held.saleCount() > 0) {
+    for (std::int32_t s = 1; s <= held.saleCount(); ++s) {
+      const auto path = held.path(s);
+      paths.emplace_back(path.begin(), path.end());
+    }
+  } else {
+    PathFileReader reader(app_.paths, quiet_, file, level.solver.nodeCount,
+                          PathFileReader::EmptyPath::Pass);
+    PathEntry entry;
+    while (reader.next(entry)) paths.push_back(entry.nodes);
+    if (!reader.isOpen() || reader.damaged()) {
+      error = "the separate run's path file " + app_.paths.displayName(file) +
+              " cannot be read";
+      return false;
+    }
   }
   if (matchByEntry) {
     std::vector<std::vector<std::int32_t>> ordered(level.problem.sales.size());
@@ -198,8 +207,8 @@ bool PlanImprover::readRouting(const Level& level, std::string_view file, bool m
     paths = std::move(ordered);
   }
   if (!routingFromNodePaths(level.problem, paths, routing, error)) {
-    error = "the separate run's plan in " + app_.paths.displayName(file) +
-            " does not fit its network (" + error + ")";
+    error = "the separate run's plan (" + app_.paths.displayName(file) +
+            ") does not fit its network (" + error + ")";
     return false;
   }
   return true;
@@ -353,7 +362,8 @@ std::optional<PlanImprovement> PlanImprover::run() {
     return std::nullopt;
   }
   LinkRouting specifiedCable;
-  if (!readRouting(*cable_, kBestCablePathFile, false, specifiedCable, error)) {
+  const RunWorkArea& runs = app_.view.runs;
+  if (!startRouting(*cable_, runs.bestCable, kBestCablePathFile, false, specifiedCable, error)) {
     fail(error);
     return std::nullopt;
   }
@@ -361,7 +371,8 @@ std::optional<PlanImprovement> PlanImprover::run() {
   auto specifiedRoad = std::make_unique<Level>();
   LinkRouting specifiedRoadRouting;
   if (!buildRoad(specifiedVolume, *specifiedRoad, error) ||
-      !readRouting(*specifiedRoad, kBestRoadPathReadFile, true, specifiedRoadRouting, error)) {
+      !startRouting(*specifiedRoad, runs.bestRoad, kBestRoadPathReadFile, true,
+                    specifiedRoadRouting, error)) {
     fail(error);
     return std::nullopt;
   }

@@ -176,6 +176,8 @@ bool SeparateRun::iterate() {
 }
 
 void SeparateRun::run() {
+  runs_.bestCable = {};
+  runs_.bestRoad = {};
   for (int n = 1; n <= std::min(doc_.landingCount, kMaxLandings); ++n) {
     runs_.landingRoadVariableCost[static_cast<std::size_t>(n)] = 0;
     runs_.landingRoadFixedShare[static_cast<std::size_t>(n)] = 0;
@@ -193,6 +195,8 @@ void SeparateRun::run() {
   progress_.report();
   if (!evaluateBestIteration(app_, bestIteration_, cancelled, bestCable_, bestRoad_)) return;
   if (!writeResultsFile(app_, cancelled)) return;
+  runs_.bestCable = std::move(bestCable_);
+  runs_.bestRoad = std::move(bestRoad_);
   if (runs_.roadPathCells.dropped > 0)
     app_.ui.message("The road paths of the best solution pass " +
                         std::to_string(runs_.roadPathCells.count + runs_.roadPathCells.dropped) +
