@@ -1,5 +1,7 @@
 #include "LandingUndo.h"
 
+#include <algorithm>
+
 namespace skyrig::gui {
 
 std::unique_ptr<LandingTables> captureLandingTables(const CSkyrigDoc& doc) {
@@ -43,7 +45,13 @@ std::string describeLandingChange(const LandingTables& before, const CSkyrigDoc&
   const int was = placed(before.landings, before.landingCount);
   const int now = placed(after.landings, after.landingCount);
   if (now > was) return "landing " + std::to_string(after.landingCount) + " placed";
-  if (now < was || after.landingCount < before.landingCount) return "landing deleted";
+  if (now < was || after.landingCount < before.landingCount) {
+    // The first slot that changed is the deleted landing's (the ones above it moved down).
+    for (int i = 1; i <= std::min(before.landingCount, kMaxLandings); ++i)
+      if (i > after.landingCount || !(before.landings[i] == after.landings[i]))
+        return "landing " + std::to_string(i) + " deleted";
+    return "landing deleted";
+  }
   for (int i = 1; i <= std::min(after.landingCount, kMaxLandings); ++i)
     if (!(before.landings[i] == after.landings[i])) return "landing " + std::to_string(i) + " moved";
   return {};

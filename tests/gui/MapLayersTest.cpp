@@ -199,6 +199,13 @@ class MapLayersTest : public QObject {
 
     app.frame().action("FileOpenDtm")->trigger();
     QCOMPARE(app.frame().statusText(), QStringLiteral("DTM loaded: 320 x 300 cells, 10 m"));
+    app.frame().action("FileOpenVolume")->trigger();
+    QVERIFY2(app.frame().statusText().startsWith(QStringLiteral("Volume loaded: ")) &&
+                 app.frame().statusText().endsWith(QStringLiteral(" m\u00b3")),
+             qPrintable(app.frame().statusText()));
+    app.frame().action("LandingsSave")->trigger();
+    QVERIFY2(app.frame().statusText().startsWith(QStringLiteral("Landings written to ")),
+             qPrintable(app.frame().statusText()));
     app.frame().action("LayersShowDem")->trigger();
     QVERIFY(!app.frame().action("EditUndo")->isEnabled());
 
@@ -227,6 +234,27 @@ class MapLayersTest : public QObject {
     QVERIFY(pixelOfCell(app, 120, 140) != QColor(Qt::black));
     QVERIFY(!undo->isEnabled());
     QCOMPARE(app.frame().statusText(), QStringLiteral("Undone: landing 1 placed"));
+
+    // A deletion is undone the same way, the landing back in its place.
+    app.frame().action("LandingsPlace")->trigger();
+    testing::whenModalTitled("Cable System", [&](QWidget* cable) {
+      testing::whenModalTitled("Landing Info.", [&](QWidget* landing) {
+        qobject_cast<FormDialog*>(landing)->button("OK")->click();
+      });
+      qobject_cast<FormDialog*>(cable)->button("OK")->click();
+    });
+    QTest::mouseClick(map->viewport(), Qt::LeftButton, {}, map->scrollTo(QPointF(centre.x, centre.y)));
+    QCOMPARE(app.doc().landingCount, 1);
+    testing::whenModalTitled("Delete Landings", [&](QWidget* form) {
+      qobject_cast<FormDialog*>(form)->button("OK")->click();
+    });
+    app.frame().action("LandingsDelete")->trigger();
+    QCOMPARE(app.doc().landingCount, 0);
+    QCOMPARE(undo->text(), QStringLiteral("&Undo landing 1 deleted"));
+    undo->trigger();
+    QCOMPARE(app.doc().landingCount, 1);
+    QCOMPARE(app.doc().landings[1].col, 120);
+    QCOMPARE(pixelOfCell(app, 120, 140), QColor(Qt::black));
 
     // A timber exit placed by a click is named in the status bar after the release.
     app.frame().action("NetworkRoadsTimberExits")->trigger();

@@ -57,6 +57,8 @@ class ProjectTest : public QObject {
   void openPlanAndReopenTheSample() {
     const auto sample = testing::sampleCopy();
     QString plannedSummary;
+    std::vector<Landing> plannedLandings;
+    float plannedTowerHeight = 0;
     {
       CSkyrigApp app;
       Recorder recorder;
@@ -83,6 +85,8 @@ class ProjectTest : public QObject {
       QVERIFY(app.planSummary().contains(QStringLiteral("Total cost")));
       QVERIFY(app.planSummary().contains(QStringLiteral("Landings used")));
       QVERIFY(!app.projectModified());  // a plan changes no input of the project
+      for (int i = 1; i <= app.doc().landingCount; ++i) plannedLandings.push_back(app.doc().landings[i]);
+      plannedTowerHeight = app.doc().cableSystems[2].towerHeight;
       // The sample asks for the improvement: the improved plan and the bound follow the
       // specified plan's summary.
       const qsizetype improved = app.planSummary().indexOf(QStringLiteral("\nSpecified and improved plan"));
@@ -117,6 +121,14 @@ class ProjectTest : public QObject {
     QVERIFY(app.view().runs.roadPathCells.count > 0);
     QVERIFY(app.frame().summaryPanel()->isVisible());
     QCOMPARE(app.planSummary(), plannedSummary);  // landing volumes included
+    // The same landings, parameters and exits as when the project was planned and saved.
+    QCOMPARE(app.doc().landingCount, int(plannedLandings.size()));
+    for (int i = 1; i <= app.doc().landingCount; ++i)
+      QVERIFY(app.doc().landings[i] == plannedLandings[static_cast<std::size_t>(i - 1)]);
+    QCOMPARE(app.doc().cableSystems[2].towerHeight, plannedTowerHeight);
+    QCOMPARE(app.doc().timberExitCount, 1);
+    QCOMPARE(app.doc().timberExits[1].col, 72);
+    QVERIFY(!app.projectModified());
 
     // The wheel zooms around the cursor, and the plan stays on the map through the redraw.
     MapWidget* map = app.frame().mapWidget();
