@@ -278,11 +278,7 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
 
   PlanFigures figures = gatherPlanFigures(session.app);
   const PlanSheetData plan = gatherPlanSheetData(*session.doc, session.view->runs, session.paths);
-  if (plan.hasPlan)
-    for (int s = static_cast<int>(CellService::NoRoadReaches); s < kCellServiceCount; ++s)
-      if (plan.unservedCells[s] > 0)
-        figures.unservedReasons.push_back({cellServiceText(static_cast<CellService>(s)),
-                                           plan.unservedCells[s], plan.unservedVolume[s]});
+  addUnservedReasons(figures, plan);
   {
     const std::filesystem::path csv = session.paths.resolve(kPlanSummaryCsv);
     std::ofstream out(csv);

@@ -17,6 +17,7 @@
 #include "document/LandingsFile.h"
 #include "app/ProjectCreation.h"
 #include "document/CSkyrigDoc.h"
+#include "runs/PlanSheetData.h"
 #include "runs/PlanSummary.h"
 #include "runs/PlanImprovement.h"
 #include "PlanComparison.h"
@@ -231,8 +232,13 @@ void CSkyrigApp::projectChanged(const QString& folder, bool withPlan) {
 }
 
 void CSkyrigApp::showPlanSummary(bool hasPlan) {
-  planSummary_ = hasPlan ? QString::fromStdString(formatPlanSummary(gatherPlanFigures(context_)))
-                         : QString();
+  planSummary_.clear();
+  if (hasPlan) {
+    PlanFigures figures = gatherPlanFigures(context_);
+    addUnservedReasons(figures,
+                       gatherPlanSheetData(context_.doc, context_.view.runs, context_.paths));
+    planSummary_ = QString::fromStdString(formatPlanSummary(figures));
+  }
   frame_->planSummaryChanged();
 }
 

@@ -84,6 +84,9 @@ class ProjectTest : public QObject {
       QVERIFY(app.frame().summaryPanel()->isVisible());
       QVERIFY(app.planSummary().contains(QStringLiteral("Total cost")));
       QVERIFY(app.planSummary().contains(QStringLiteral("Landings used")));
+      // The unserved volume split by reason, as on the command line.
+      QVERIFY(app.planSummary().contains(
+          QStringLiteral("beyond the lateral yarding distance of every road:")));
       QVERIFY(!app.projectModified());  // a plan changes no input of the project
       for (int i = 1; i <= app.doc().landingCount; ++i) plannedLandings.push_back(app.doc().landings[i]);
       plannedTowerHeight = app.doc().cableSystems[2].towerHeight;

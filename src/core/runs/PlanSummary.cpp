@@ -7,6 +7,7 @@
 
 #include "document/CSkyrigDoc.h"
 #include "gis/SpatialReference.h"
+#include "runs/PlanSheetData.h"
 #include "seams/Paths.h"
 #include "view/AppContext.h"
 #include "view/CSkyrigView.h"
@@ -140,6 +141,14 @@ PlanFigures gatherPlanFigures(const AppContext& app) {
     f.roadLengths.emplace_back(label, valueAfter({line}, line.substr(0, colon)));
   }
   return f;
+}
+
+void addUnservedReasons(PlanFigures& figures, const PlanSheetData& plan) {
+  if (!plan.hasPlan) return;
+  for (int s = static_cast<int>(CellService::NoRoadReaches); s < kCellServiceCount; ++s)
+    if (plan.unservedCells[s] > 0)
+      figures.unservedReasons.push_back({cellServiceText(static_cast<CellService>(s)),
+                                         plan.unservedCells[s], plan.unservedVolume[s]});
 }
 
 std::string formatPlanSummary(const PlanFigures& f) {

@@ -8,6 +8,7 @@
 namespace skyrig {
 
 struct AppContext;
+struct PlanSheetData;
 
 struct PlanFigures {
   struct LandingLine {
@@ -42,6 +43,9 @@ struct PlanFigures {
 };
 
 PlanFigures gatherPlanFigures(const AppContext& app);
+// Splits the unserved volume by why it is unserved, from the plan's cell classes (nothing
+// without a plan).
+void addUnservedReasons(PlanFigures& figures, const PlanSheetData& plan);
 std::string formatPlanSummary(const PlanFigures& figures);
 
 }  // namespace skyrig
