@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/CommandTable.h"
+#include "sample_project.h"
 #include "document/CSkyrigDoc.h"
 #include "runs/PlanImprovement.h"
 #include "seams/Clock.h"
@@ -73,11 +74,7 @@ double timeWholePlan(const std::filesystem::path& sample) {
 }  // namespace
 
 int main() {
-  const std::filesystem::path root =
-      std::filesystem::temp_directory_path() / "skyrig_improve_bench";
-  std::filesystem::remove_all(root);
-  std::filesystem::copy(std::filesystem::path(SKYRIG_SOURCE_DIR) / "examples/southzone", root,
-                        std::filesystem::copy_options::recursive);
+  const std::filesystem::path root = bench::copySample("skyrig_improve_bench");
   auto doc = makeDocument();
   auto view = std::make_unique<CSkyrigView>();
   ScriptedUi ui;
@@ -87,15 +84,7 @@ int main() {
   Random random;
   AppContext app{*doc, *view, ui, canvas, paths, wallClock, random};
   initialUpdate(*doc, *view);
-  for (const char* id : {"FileOpenDtm", "FileOpenVolume", "FileOpenStreams", "FileOpenRoads",
-                         "BoundaryByFile", "LandingsOpen", "CablewaysGenerate",
-                         "AnalysesCableways"})
-    if (!runCommand(id, app)) {
-      std::fprintf(stderr, "the command %s is not available in this build\n", id);
-      return 1;
-    }
-  doc->timberExits[1] = {68, 72};
-  doc->timberExitCount = 1;
+  if (!bench::loadAndAnalyseSample(app)) return 1;
 
   auto start = Steady::now();
   runCommand("NetworkOptimizing", app);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/CommandTable.h"
+#include "sample_project.h"
 #include "document/CSkyrigDoc.h"
 #include "seams/Clock.h"
 #include "seams/Paths.h"
@@ -98,10 +99,7 @@ std::string lastLine(const std::filesystem::path& file, const std::string& prefi
 }  // namespace
 
 int main() {
-  const std::filesystem::path root = std::filesystem::temp_directory_path() / "skyrig_runs_bench";
-  std::filesystem::remove_all(root);
-  std::filesystem::copy(std::filesystem::path(SKYRIG_SOURCE_DIR) / "examples/southzone", root,
-                        std::filesystem::copy_options::recursive);
+  const std::filesystem::path root = bench::copySample("skyrig_runs_bench");
   auto doc = makeDocument();
   auto view = std::make_unique<CSkyrigView>();
   TimingUi ui;
@@ -112,15 +110,7 @@ int main() {
   AppContext app{*doc, *view, ui, canvas, paths, wallClock, random};
   initialUpdate(*doc, *view);
 
-  for (const char* id : {"FileOpenDtm", "FileOpenVolume", "FileOpenStreams", "FileOpenRoads",
-                         "BoundaryByFile", "LandingsOpen", "CablewaysGenerate",
-                         "AnalysesCableways"})
-    if (!runCommand(id, app)) {
-      std::fprintf(stderr, "the command %s is not available in this build\n", id);
-      return 1;
-    }
-  doc->timberExits[1] = {68, 72};
-  doc->timberExitCount = 1;
+  if (!bench::loadAndAnalyseSample(app)) return 1;
   const Grid<float> unitVolume = doc->volumeGrid;
 
   auto start = Steady::now();
