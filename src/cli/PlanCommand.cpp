@@ -282,7 +282,8 @@ int runPlan(const std::filesystem::path& projectDir, Verbosity verbosity) {
   {
     const std::filesystem::path csv = session.paths.resolve(kPlanSummaryCsv);
     std::ofstream out(csv);
-    out << planCsvHeader() << '\n' << planCsvLine(project, figures, plan, total.seconds()) << '\n';
+    out << planCsvHeader() << '\n' << planCsvLine(project, figures, plan, total.seconds(),
+                                                   improvement ? &*improvement : nullptr) << '\n';
     if (out)
       outputs.wrote(csv.string());
     else

@@ -134,11 +134,11 @@ std::string formatRunComparison(const PlanSheetData& plan) {
 std::string planCsvHeader() {
   return "project,landings_used,landings_placed,cable_roads_used,unit_volume_m3,served_m3,"
          "unserved_m3,new_road_m,cable_cost,road_cost,total_cost,all_at_once_total,iterations,"
-         "run_seconds";
+         "run_seconds,improved_total,lower_bound,improved_gap_pct";
 }
 
 std::string planCsvLine(const std::string& project, const PlanFigures& f, const PlanSheetData& plan,
-                        double seconds) {
+                        double seconds, const PlanImprovement* improvement) {
   const double unserved = f.unitVolume - f.servedVolume > 0 ? f.unitVolume - f.servedVolume : 0.0;
   std::ostringstream line;
   line << csvField(project) << ',' << f.landings.size() << ',' << f.landingsPlaced << ','
@@ -149,7 +149,19 @@ std::string planCsvLine(const std::string& project, const PlanFigures& f, const 
        << (plan.separateRun.present ? number(plan.separateRun.road, 2) : std::string()) << ','
        << (plan.separateRun.present ? number(plan.separateRun.total, 2) : std::string()) << ','
        << (plan.allAtOnceRun.present ? number(plan.allAtOnceRun.total, 2) : std::string()) << ','
-       << f.iterations << ',' << number(seconds, 1);
+       << f.iterations << ',' << number(seconds, 1) << ',';
+  // The improved plan's total, and the bound with the improved plan's gap when one was proven.
+  if (improvement != nullptr) {
+    const double improved = improvement->improved.costs.total();
+    line << number(improved, 2);
+    if (improvement->bound && improved > 0)
+      line << ',' << number(*improvement->bound, 2) << ','
+           << number(100.0 * (improved - *improvement->bound) / improved, 3);
+    else
+      line << ",,";
+  } else {
+    line << ",,";
+  }
   return line.str();
 }
 
@@ -172,7 +184,7 @@ int printSummaryCsv(const std::vector<std::string>& projectDirs) {
     }
     ++missing;
     std::cerr << "skyrig-cli summary: " << dir << ": " << error << '\n';
-    std::cout << csvField(projectName(projectDir)) << ",,,,,,,,,,,,,\n";
+    std::cout << csvField(projectName(projectDir)) << ",,,,,,,,,,,,,,,,\n";
   }
   return missing == 0 ? 0 : 1;
 }

@@ -42,10 +42,11 @@ bool writeScriptSheet(AppContext& app, int landing, int road, const std::string&
 // "Runs side by side" lines when both runs were made ("" otherwise).
 std::string formatRunComparison(const PlanSheetData& plan);
 
-// The CSV header and the unit's line.
+// The CSV header and the unit's line; the improved plan's columns stay empty without one.
 std::string planCsvHeader();
 std::string planCsvLine(const std::string& project, const PlanFigures& figures,
-                        const PlanSheetData& plan, double seconds);
+                        const PlanSheetData& plan, double seconds,
+                        const PlanImprovement* improvement = nullptr);
 
 // The file the line is kept in: output/plan-summary.csv under the workspace root.
 inline constexpr char kPlanSummaryCsv[] = "E:/thesis/output/plan-summary.csv";
