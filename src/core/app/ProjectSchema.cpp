@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "document/Blanks.h"
 #include "document/CSkyrigDoc.h"
 #include "document/CableSystemTable.h"
 #include "params/FieldText.h"
@@ -27,14 +28,9 @@ Json numberValue(double value) {
   return std::stod(formatNumber(value));
 }
 
-std::string trimmed(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
-
 // "Tower height (m)": the form label and unit.
 std::string labelText(const char* label, const char* unit) {
-  std::string text = trimmed(label);
+  std::string text = trimmedBlanks(label);
   if (*unit != '\0') text += std::string(" (") + unit + ")";
   return text;
 }

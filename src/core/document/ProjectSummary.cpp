@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "document/Blanks.h"
 #include "document/CSkyrigDoc.h"
 
 namespace skyrig {
@@ -18,12 +19,6 @@ void appendLine(std::string& out, const char* format, ...) {
   va_end(args);
   out += line;
   out += '\n';
-}
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 struct CellCounts {
@@ -72,7 +67,7 @@ std::string projectSummary(const CSkyrigDoc& doc) {
   for (int i = 1; i <= doc.landingCount && i <= kMaxLandings; ++i) {
     const Landing& l = doc.landings[i];
     const std::string name = l.system >= 1 && l.system <= kCableSystemCount
-                                 ? trimmed(doc.cableSystems[l.system].name)
+                                 ? trimmedBlanks(doc.cableSystems[l.system].name)
                                  : std::string();
     appendLine(out, "  Landing %d: system %d%s%s%s, cell C%dR%d", i, l.system,
                name.empty() ? "" : " (", name.c_str(), name.empty() ? "" : ")", l.col, l.row);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "view/AppContext.h"
+#include "document/Blanks.h"
 #include "document/CSkyrigDoc.h"
 #include "network/CableReach.h"
 #include "document/NearestCell.h"
@@ -32,11 +33,8 @@ FieldValue integer(std::int64_t v) { return v; }
 FieldValue real(double v) { return v; }
 FieldValue text(std::string v) { return v; }
 
-// The cable system's name without the blanks that pad it to its fixed width.
 std::string systemName(const CSkyrigDoc& doc, int system) {
-  std::string name = doc.cableSystems[static_cast<std::size_t>(system)].name;
-  while (!name.empty() && name.back() == ' ') name.pop_back();
-  return name;
+  return trimmedBlanks(doc.cableSystems[static_cast<std::size_t>(system)].name);
 }
 
 std::string cellName(int c, int r) { return "C" + std::to_string(c) + "R" + std::to_string(r); }
